@@ -33,6 +33,18 @@ void Give(CBCGPProp* item, const char* shown, const char* text) {
 
 std::string Shown(CBCGPProp* item) { return ItemText(item).str(); }
 
+constexpr int kRefused = -99;
+
+// The list, showing before, given text: read as value (kRefused: refused, nothing written), the
+// item showing shown after (before, where refused).
+void ExpectRead(CBCGPProp* list, const char* before, const char* text, int value, const char* shown) {
+    int read = kRefused;
+    Give(list, before, text);
+    EXPECT_EQ(value != kRefused, ReadFixedList(list, &read)) << before << " -> " << text;
+    EXPECT_EQ(value, read) << before << " -> " << text;
+    EXPECT_EQ(value == kRefused ? before : shown, Shown(list)) << before << " -> " << text;
+}
+
 TEST(FixedList, AnOptionGivesItsValueAndAnyOtherTextTheListsRule) {
     std::unique_ptr<CFixedListProp> taken(NewFixedListItem("位置", "右", "", 1, kSides, OtherTakenAs(0)));
     std::unique_ptr<CFixedListProp> refused(NewFixedListItem("位置", "右", "", 2, kSides, kOtherRefused));
@@ -40,59 +52,29 @@ TEST(FixedList, AnOptionGivesItsValueAndAnyOtherTextTheListsRule) {
     EXPECT_FALSE(taken->IsAllowEdit());
     EXPECT_TRUE(std::unique_ptr<CFixedListProp>(NewFixedListItem("位置", "", "", 3, kSides, kOtherRefused, true))
                     ->IsAllowEdit());
-
-    int value = -7;
-    Give(taken.get(), "右", "左");
-    ASSERT_TRUE(ReadFixedList(taken.get(), &value));
-    EXPECT_EQ(2, value);
-    EXPECT_EQ("左", Shown(taken.get()));
-
-    // Taken by the rule: the item shows the option standing for the value taken.
+    ExpectRead(taken.get(), "右", "左", 2, "左");
+    ExpectRead(refused.get(), "右", "左", 2, "左");
+    // Taken by the rule, the item shows the option standing for the value taken; refused, the text
+    // it showed before.
     for (const char* other : {"无此选项", "", "左 "}) {
-        value = -7;
-        Give(taken.get(), "左", other);
-        ASSERT_TRUE(ReadFixedList(taken.get(), &value)) << other;
-        EXPECT_EQ(0, value) << other;
-        EXPECT_EQ("右", Shown(taken.get())) << other;
-    }
-
-    // Refused: nothing written, the item shows the text it showed before.
-    for (const char* other : {"无此选项", ""}) {
-        value = -7;
-        Give(refused.get(), "左", other);
-        EXPECT_FALSE(ReadFixedList(refused.get(), &value)) << other;
-        EXPECT_EQ(-7, value) << other;
-        EXPECT_EQ("左", Shown(refused.get())) << other;
+        ExpectRead(taken.get(), "左", other, 0, "右");
+        ExpectRead(refused.get(), "左", other, kRefused, nullptr);
     }
 }
 
 TEST(FixedList, EntriesStandingForOneValueEachShowThemselvesAndAValueNoEntryHoldsKeepsTheText) {
     constexpr TextValue kDirections[] = {{"横向", 1}, {"纵向", 0}, {"随刻度线", 0}};
     std::unique_ptr<CFixedListProp> list(NewFixedListItem("方向", "横向", "", 1, kDirections, OtherTakenAs(0)));
-    int value = -1;
-    Give(list.get(), "横向", "随刻度线");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(0, value);
-    EXPECT_EQ("随刻度线", Shown(list.get()));
-    Give(list.get(), "横向", "斜向");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ("纵向", Shown(list.get()));  // the first entry of the value
-    EXPECT_STREQ("纵向", list->TextOf(0));
+    ExpectRead(list.get(), "横向", "随刻度线", 0, "随刻度线");
+    ExpectRead(list.get(), "横向", "斜向", 0, "纵向");  // the first entry of the value
     EXPECT_EQ(nullptr, list->TextOf(5));
     // An entry the item no longer offers shows as the first entry of its value.
     list->RemoveAllOptions();
     list->AddOption("横向");
-    Give(list.get(), "横向", "随刻度线");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ("纵向", Shown(list.get()));
-
+    ExpectRead(list.get(), "横向", "随刻度线", 0, "纵向");
     // A value no entry stands for: the item keeps the text, for its list to show as its refresh does.
     list->SetOther(OtherTakenAs(5));
-    EXPECT_TRUE(list->GetOther().taken);
-    Give(list.get(), "横向", "斜向");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(5, value);
-    EXPECT_EQ("斜向", Shown(list.get()));
+    ExpectRead(list.get(), "横向", "斜向", 5, "斜向");
 }
 
 TEST(FixedList, AnUnofferedEntryIsReadAndShownButNotOffered) {
@@ -102,14 +84,8 @@ TEST(FixedList, AnUnofferedEntryIsReadAndShownButNotOffered) {
     list->AddUnofferedEntry("风格3", 2);
     EXPECT_EQ(2, list->GetOptionCount());
     ASSERT_EQ(1u, list->UnofferedEntries().size());
-    int value = 0;
-    Give(list.get(), "风格1", "无此选项");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(2, value);
-    EXPECT_EQ("风格3", Shown(list.get()));
-    Give(list.get(), "风格1", "风格3");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(2, value);
+    ExpectRead(list.get(), "风格1", "无此选项", 2, "风格3");
+    ExpectRead(list.get(), "风格1", "风格3", 2, "风格3");
 
     // Options that follow the data go with every entry.
     list->ClearEntries();
@@ -118,6 +94,7 @@ TEST(FixedList, AnUnofferedEntryIsReadAndShownButNotOffered) {
     EXPECT_TRUE(list->UnofferedEntries().empty());
     list->AddEntries(kSides);
     EXPECT_EQ(2, list->GetOptionCount());
+    int value = 0;
     EXPECT_TRUE(list->EntryValue("左", &value));
     EXPECT_EQ(2, value);
     EXPECT_FALSE(list->EntryValue("风格3", &value));
@@ -129,15 +106,8 @@ TEST(FixedList, OfferedOptionsAreASubsetAndEveryEntryIsStillRead) {
     list->OfferOnly({"手动", "自动"});
     ASSERT_EQ(2, list->GetOptionCount());
     EXPECT_STREQ("手动", list->GetOption(0));
-    EXPECT_EQ(3u, list->Entries().size());
-    int value = -1;
-    Give(list.get(), "自动", "隐藏");  // reported from code
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(2, value);
-    EXPECT_EQ("隐藏", Shown(list.get()));
-    Give(list.get(), "自动", "无此模式");
-    EXPECT_FALSE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ("自动", Shown(list.get()));
+    ExpectRead(list.get(), "自动", "隐藏", 2, "隐藏");  // reported from code
+    ExpectRead(list.get(), "自动", "无此模式", kRefused, nullptr);
     list->OfferOnly(std::vector<CString>{});
     EXPECT_EQ(0, list->GetOptionCount());
 
@@ -145,12 +115,8 @@ TEST(FixedList, OfferedOptionsAreASubsetAndEveryEntryIsStillRead) {
     constexpr TextValue kAllModes[] = {{"自动", 0}, {"人工", 1}, {"手动", 1}};
     list->AddUnofferedEntries(kAllModes);
     ASSERT_EQ(1u, list->UnofferedEntries().size());
-    EXPECT_EQ("人工", list->UnofferedEntries().front().first.str());
     EXPECT_EQ(0, list->GetOptionCount());
-    Give(list.get(), "自动", "人工");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(1, value);
-    EXPECT_EQ("手动", Shown(list.get()));  // the entry standing for the value
+    ExpectRead(list.get(), "自动", "人工", 1, "手动");  // the entry standing for the value
 }
 
 TEST(FixedList, AValueNoEntryStandsForShowsTheListsTextForItAndARuleComputesOtherValues) {
@@ -158,24 +124,12 @@ TEST(FixedList, AValueNoEntryStandsForShowsTheListsTextForItAndARuleComputesOthe
     std::unique_ptr<CFixedListProp> list(NewFixedListItem("类型", "甲", "", 1, kKinds, OtherTakenAs(-1)));
     EXPECT_EQ(nullptr, list->UnlistedShown());
     list->ShowUnlistedAs("");
-    int value = 0;
-    Give(list.get(), "甲", "丙");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(-1, value);
-    EXPECT_EQ("", Shown(list.get()));
-    // Also an offered text that is no entry, read by the rule.
-    list->AddOption("丁");
-    Give(list.get(), "甲", "丁");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ("", Shown(list.get()));
+    ExpectRead(list.get(), "甲", "丙", -1, "");
+    list->AddOption("丁");  // also an offered text that is no entry, read by the rule
+    ExpectRead(list.get(), "甲", "丁", -1, "");
     list->ShowUnlistedAs("未知");
-    Give(list.get(), "甲", "丙");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ("未知", Shown(list.get()));
-    // An entry's value still shows the entry.
-    Give(list.get(), "甲", "乙");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ("乙", Shown(list.get()));
+    ExpectRead(list.get(), "甲", "丙", -1, "未知");
+    ExpectRead(list.get(), "甲", "乙", 1, "乙");  // an entry's value still shows the entry
 
     // A rule: "第N" is 10 + N, an empty text refused, anything else 0; it replaces the OtherText.
     list->SetOtherRule([](const CString& text, int* taken) {
@@ -184,23 +138,11 @@ TEST(FixedList, AValueNoEntryStandsForShowsTheListsTextForItAndARuleComputesOthe
         return true;
     });
     list->ShowUnlistedAs(nullptr);
-    Give(list.get(), "甲", "第3");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(13, value);
-    EXPECT_EQ("第3", Shown(list.get()));  // no entry stands for 13: the text stays
-    Give(list.get(), "乙", "其他");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(0, value);
-    EXPECT_EQ("甲", Shown(list.get()));
-    value = 7;
-    Give(list.get(), "乙", "");
-    EXPECT_FALSE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(7, value);
-    EXPECT_EQ("乙", Shown(list.get()));
+    ExpectRead(list.get(), "甲", "第3", 13, "第3");  // no entry stands for 13: the text stays
+    ExpectRead(list.get(), "乙", "其他", 0, "甲");
+    ExpectRead(list.get(), "乙", "", kRefused, nullptr);
     list->SetOtherRule(nullptr);  // back to the OtherText
-    Give(list.get(), "乙", "");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(-1, value);
+    ExpectRead(list.get(), "乙", "", -1, "");
 }
 
 TEST(FixedList, OnlyAFixedListIsOneAndAnyOtherItemIsRefused) {
@@ -208,11 +150,8 @@ TEST(FixedList, OnlyAFixedListIsOneAndAnyOtherItemIsRefused) {
     plain.AddOption("a");
     EXPECT_EQ(nullptr, FixedListOf(&plain));
     EXPECT_EQ(nullptr, FixedListOf(nullptr));
+    ExpectRead(&plain, "a", "b", kRefused, nullptr);
     int value = 3;
-    Give(&plain, "a", "b");
-    EXPECT_FALSE(ReadFixedList(&plain, &value));
-    EXPECT_EQ(3, value);
-    EXPECT_EQ("a", Shown(&plain));
     EXPECT_FALSE(ReadFixedList(nullptr, &value));
     std::unique_ptr<CBCGPProp> list(NewFixedListItem("位置", "", "", 1, kSides, kOtherRefused));
     EXPECT_EQ(list.get(), FixedListOf(list.get()));
@@ -293,17 +232,9 @@ TEST(FixedListGroups, AlignmentsRefuseAnyOtherTextUnlessTheirListTakesIt) {
     std::unique_ptr<CBCGPProp> h(CreateHAlignProp("对齐", 1, ""));
     std::unique_ptr<CBCGPProp> v(CreateVAlignProp("纵向对齐", OtherTakenAs(2)));
     EXPECT_EQ(kVAlignPropId, v->GetData());
-    int value = -1;
-    Give(h.get(), "居中", "右对齐");
-    ASSERT_TRUE(ReadFixedList(h.get(), &value));
-    EXPECT_EQ(2, value);
-    Give(h.get(), "居中", "无此选项");
-    EXPECT_FALSE(ReadFixedList(h.get(), &value));
-    EXPECT_EQ("居中", Shown(h.get()));
-    Give(v.get(), "顶对齐", "无此选项");
-    ASSERT_TRUE(ReadFixedList(v.get(), &value));
-    EXPECT_EQ(2, value);
-    EXPECT_EQ("底对齐", Shown(v.get()));
+    ExpectRead(h.get(), "居中", "右对齐", 2, "右对齐");
+    ExpectRead(h.get(), "居中", "无此选项", kRefused, nullptr);
+    ExpectRead(v.get(), "顶对齐", "无此选项", 2, "底对齐");
 }
 
 // Each group's switch reads any other text as no and shows "否": the shown flags of lines and
@@ -343,13 +274,8 @@ TEST(FixedListGroups, ShownFlagsAndTransparentBackgroundsShowTheAnswerTaken) {
 TEST(FixedListGroups, ArrowStylesAreFixedListsReadingAnyOtherTextAsNoArrow) {
     std::unique_ptr<CBCGPProp> group(CreateLineProp("线", 10, true));
     for (int i : {3, 4}) {
-        CBCGPProp* arrow = group->GetSubItem(i);
-        ASSERT_NE(nullptr, FixedListOf(arrow)) << i;
-        int value = -1;
-        Give(arrow, "直角样式", "无此选项");
-        ASSERT_TRUE(ReadFixedList(arrow, &value)) << i;
-        EXPECT_EQ(0, value) << i;
-        EXPECT_EQ("空", Shown(arrow)) << i;
+        ASSERT_NE(nullptr, FixedListOf(group->GetSubItem(i))) << i;
+        ExpectRead(group->GetSubItem(i), "直角样式", "无此选项", 0, "空");
     }
 }
 
