@@ -145,6 +145,34 @@ TEST(FixedList, AValueNoEntryStandsForShowsTheListsTextForItAndARuleComputesOthe
     ExpectRead(list.get(), "乙", "", -1, "");
 }
 
+// A text that follows the value taken ("%d" of a number the rule reads) comes before the fixed one.
+TEST(FixedList, AValueNoEntryStandsForMayShowAsItsNumber) {
+    constexpr TextValue kCounts[] = {{"1", 1}, {"2", 2}};
+    std::unique_ptr<CFixedListProp> list(NewFixedListItem("个数", "1", "", 1, kCounts, kOtherRefused));
+    list->SetOtherRule([](const CString& text, int* taken) {
+        *taken = std::atoi(text.str().c_str());
+        return *taken > 0;
+    });
+    list->ShowUnlistedAs("多");
+    list->ShowUnlistedBy([](int taken) { return FormatString("%d", taken); });
+    int value = 0;
+    Give(list.get(), "1", "12.99");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ(12, value);
+    EXPECT_EQ("12", Shown(list.get()));
+    Give(list.get(), "1", "2.5");  // an entry stands for 2: it shows
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ("2", Shown(list.get()));
+    Give(list.get(), "2", "零");
+    EXPECT_FALSE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ(2, value);
+    EXPECT_EQ("2", Shown(list.get()));
+    list->ShowUnlistedBy(nullptr);  // back to the fixed text
+    Give(list.get(), "1", "30");
+    ASSERT_TRUE(ReadFixedList(list.get(), &value));
+    EXPECT_EQ("多", Shown(list.get()));
+}
+
 TEST(FixedList, OnlyAFixedListIsOneAndAnyOtherItemIsRefused) {
     CBCGPProp plain("名称", _variant_t("a"), "", 1);
     plain.AddOption("a");
