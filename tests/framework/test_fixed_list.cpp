@@ -155,22 +155,11 @@ TEST(FixedList, AValueNoEntryStandsForMayShowAsItsNumber) {
     });
     list->ShowUnlistedAs("多");
     list->ShowUnlistedBy([](int taken) { return FormatString("%d", taken); });
-    int value = 0;
-    Give(list.get(), "1", "12.99");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(12, value);
-    EXPECT_EQ("12", Shown(list.get()));
-    Give(list.get(), "1", "2.5");  // an entry stands for 2: it shows
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ("2", Shown(list.get()));
-    Give(list.get(), "2", "零");
-    EXPECT_FALSE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(2, value);
-    EXPECT_EQ("2", Shown(list.get()));
+    ExpectRead(list.get(), "1", "12.99", 12, "12");
+    ExpectRead(list.get(), "1", "2.5", 2, "2");  // an entry stands for 2: it shows
+    ExpectRead(list.get(), "2", "零", kRefused, nullptr);
     list->ShowUnlistedBy(nullptr);  // back to the fixed text
-    Give(list.get(), "1", "30");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ("多", Shown(list.get()));
+    ExpectRead(list.get(), "1", "30", 30, "多");
 }
 
 TEST(FixedList, OnlyAFixedListIsOneAndAnyOtherItemIsRefused) {
