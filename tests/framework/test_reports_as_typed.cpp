@@ -73,12 +73,9 @@ struct Pane {
 // A fresh pane; its answer is the value text its list last heard of ("-" for none).
 DrivenPage OpenPane() {
     auto pane = std::make_shared<Pane>();
-    DrivenPage page;
-    tsltest::Drive(page, *pane);
-    page.trace = [p = pane.get()] { p->pane.changes.clear(); };
-    page.dump = [p = pane.get()] { return p->pane.changes.empty() ? std::string("-") : p->pane.changes.back().value; };
-    page.keep = pane;
-    return page;
+    return tsltest::Drive(
+        *pane, pane, [](Pane& p) { p.pane.changes.clear(); },
+        [](Pane& p) { return p.pane.changes.empty() ? std::string("-") : p.pane.changes.back().value; });
 }
 
 // What the item held before the text.

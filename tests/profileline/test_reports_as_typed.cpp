@@ -56,12 +56,8 @@ DrivenPage Open(List* (*make)(World&), CPlObjInterface* (*shown)(World&),
     auto open = std::make_shared<OpenList<List>>(make(*world));
     open->Show(shown(*world));
     world->open = open;
-    DrivenPage page;
-    tsltest::Drive(page, *open);
-    page.trace = [] { lodestar::testing::ClearCallLog(); };
-    page.dump = [w = world.get()] { return w->Dump(); };
-    page.keep = world;
-    return page;
+    return tsltest::Drive(
+        *open, world, [](World&) { lodestar::testing::ClearCallLog(); }, [](World& w) { return w.Dump(); });
 }
 
 auto* Entity(World& w) { return &w.g.entity; }

@@ -43,19 +43,16 @@ struct GraphWorld {
 
 DrivenPage OpenGraph() {
     auto world = std::make_shared<GraphWorld>();
-    DrivenPage page;
-    Drive(page, world->page.open);
-    page.trace = [w = world.get()] { w->calls = std::make_unique<CallTrace>(w->page.section.Section()); };
-    page.dump = [w = world.get()] {
-        const CMapProperty& r = w->page.Record();
-        std::ostringstream out;
-        out << r.m_virStratumPen.width << ' ' << r.m_stratumNameFont.size << ' ' << r.m_dTopDepth << ' '
-            << r.m_dWellWidth << ' ' << r.m_dLeftJoint << ' ' << r.m_dEqualInterval << '\n'
-            << (w->calls ? w->calls->Text() : "");
-        return out.str();
-    };
-    page.keep = world;
-    return page;
+    return Drive(
+        world->page.open, world, [](GraphWorld& w) { w.calls = std::make_unique<CallTrace>(w.page.section.Section()); },
+        [](GraphWorld& w) {
+            const CMapProperty& r = w.page.Record();
+            std::ostringstream out;
+            out << r.m_virStratumPen.width << ' ' << r.m_stratumNameFont.size << ' ' << r.m_dTopDepth << ' '
+                << r.m_dWellWidth << ' ' << r.m_dLeftJoint << ' ' << r.m_dEqualInterval << '\n'
+                << (w.calls ? w.calls->Text() : "");
+            return out.str();
+        });
 }
 
 // ---- the single-well pages ----------------------------------------------------------------------------------
@@ -90,12 +87,9 @@ DrivenPage OpenSingle() {
     auto open = std::make_shared<SinglePage<List>>(made(world->world));
     open->Show(shown(world->world));
     world->page = open;
-    DrivenPage page;
-    Drive(page, open->open);
-    page.trace = [w = world.get()] { w->calls = std::make_unique<SingleTrace>(w->world.Section()); };
-    page.dump = [w = world.get()] { return w->Dump(); };
-    page.keep = world;
-    return page;
+    return Drive(
+        open->open, world, [](SingleWellPages& w) { w.calls = std::make_unique<SingleTrace>(w.world.Section()); },
+        [](SingleWellPages& w) { return w.Dump(); });
 }
 
 // ---- the fault-point page -------------------------------------------------------------------------------------
@@ -120,18 +114,15 @@ struct FaultWorld {
 
 DrivenPage OpenFaultPoint() {
     auto world = std::make_shared<FaultWorld>();
-    DrivenPage page;
-    Drive(page, *world->open);
-    page.trace = [w = world.get()] { w->calls = std::make_unique<CallTrace>(w->section.Section()); };
-    page.dump = [w = world.get()] {
-        std::ostringstream out;
-        out << w->Point().GetLogPoint().size << ' ' << w->Point().GetFaultDepth() << ' ' << w->Point().GetTimeStamp()
-            << ' ' << w->section.Section().GetUpdateCount() << '\n'
-            << (w->calls ? w->calls->Text() : "");
-        return out.str();
-    };
-    page.keep = world;
-    return page;
+    return Drive(
+        *world->open, world, [](FaultWorld& w) { w.calls = std::make_unique<CallTrace>(w.section.Section()); },
+        [](FaultWorld& w) {
+            std::ostringstream out;
+            out << w.Point().GetLogPoint().size << ' ' << w.Point().GetFaultDepth() << ' ' << w.Point().GetTimeStamp()
+                << ' ' << w.section.Section().GetUpdateCount() << '\n'
+                << (w.calls ? w.calls->Text() : "");
+            return out.str();
+        });
 }
 
 // ---- the cases ------------------------------------------------------------------------------------------------

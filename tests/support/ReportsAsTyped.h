@@ -27,15 +27,22 @@ struct DrivenPage {
     std::shared_ptr<void> keep;         // the world the page lives in
 };
 
-// Drives a test's open list (Type, Item, Value) through page.
-template <class Open>
-void Drive(DrivenPage& page, Open& open) {
+// A page driven through a test's open list (Type, Item, Value) that lives in world: trace(world)
+// starts following what the page does, dump(world) tells it.
+template <class Open, class World, class Trace, class Dump>
+DrivenPage Drive(Open& open, std::shared_ptr<World> world, Trace trace, Dump dump) {
+    DrivenPage page;
     page.type = [&open](DWORD_PTR id, const std::string& text) { open.Type(id, text); };
     page.report = [&open](DWORD_PTR id, const _variant_t& value) {
         CBCGPProp* item = open.Item(id);
         if (item && item->GetPropList()) ReportFromCode(*item->GetPropList(), item, value);
     };
     page.value = [&open](DWORD_PTR id) { return open.Value(id); };
+    World* w = world.get();
+    page.trace = [w, trace] { trace(*w); };
+    page.dump = [w, dump] { return dump(*w); };
+    page.keep = std::move(world);
+    return page;
 }
 
 // What a number item held before the text: nothing yet, a number reported as a double, a refused
