@@ -1,6 +1,7 @@
 #include "chart/AxisGroups.h"
 
 #include <cmath>
+#include <iterator>
 #include <memory>
 
 #include "chart/AxisTexts.h"
@@ -32,7 +33,7 @@ constexpr TextValue kTitlePositions[] = {
     {kPosLeftEnd, 0}, {kPosRightEnd, 1}, {kPosMiddle, 2}, {kPosTopEnd, 3}, {kPosBottomEnd, 4},
 };
 constexpr TextValue kFillDirections[] = {{kFillUp, 0}, {kFillDown, 1}, {kFillRight, 2}, {kFillLeft, 3}};
-// What the conversions and the lists take for any other text: linear, the middle, up, side 1.
+// What the lists take for any other text: linear, the middle, up, side 1.
 constexpr int kOtherScale = 1;
 constexpr int kOtherTitlePos = 2;
 constexpr int kOtherDirection = 0;
@@ -58,12 +59,11 @@ CBCGPProp* Sub(CBCGPProp* group, DWORD_PTR id) { return group ? group->FindSubIt
 
 // Every scale is read; a dataset space offers linear scales only.
 void SetScaleOptions(CBCGPProp* item, bool linearOnly) {
-    std::vector<CString> offers;
-    for (const TextValue& scale : kScales) {
-        offers.emplace_back(scale.text);
-        if (linearOnly) break;
-    }
-    SetListEntries(item, EntriesOf(kScales), offers);
+    CFixedListProp* list = FixedListOf(item);
+    if (!list) return;
+    list->ClearEntries();
+    list->AddEntries(kScales, linearOnly ? 1 : std::size(kScales));
+    list->AddUnofferedEntries(kScales);
 }
 
 // Every position is read; an axis offers those of its direction.
@@ -92,12 +92,8 @@ bool ReadAxisBound(const IkelAxis* axis, const CString& text, double* value) {
 
 // ---- text conversions ------------------------------------------------------------------------------
 
-int AxisScaleFromText(const CString& text) { return ValueOfText(kScales, text, kOtherScale); }
 const char* AxisScaleToText(int scale) { return TextOfValue(kScales, scale, kLogarithmic); }
-int TitlePosFromText(const CString& text) { return ValueOfText(kTitlePositions, text, kOtherTitlePos); }
 const char* TitlePosToText(int pos) { return TextOfValue(kTitlePositions, pos, kPosMiddle); }
-// The direction texts have no letter case: an exact comparison is a case-blind one.
-int FillDirectionFromText(const CString& text) { return ValueOfText(kFillDirections, text, kOtherDirection); }
 const char* FillDirectionToText(int direction) { return TextOfValue(kFillDirections, direction, kFillDown); }
 
 const char* const kSideTexts[] = {kBottom, kLeft, kOuter, kTop, kRight, kInner};
@@ -133,10 +129,6 @@ const char* TickSideToText(int axisType, int side) {
         pair = SideOptions(axisType);
     if (!pair) return "";
     return side == 1 ? pair->first : pair->second;
-}
-
-int TickSideFromText(IkelAxis* axis, const CString& text) {
-    return TickSideOfType(axis ? axis->GetAxisType() : 0, text);
 }
 
 void SetTickSideOptions(CBCGPProp* item, int axisType) {
@@ -182,7 +174,7 @@ CBCGPProp* CreateAxisRangeProp(ShownAxis shownAxis) {
     group->AddSubItem(
         NewNumberItem(kMajorSpacing, kMajorSpacingDescription, kMajorSpacingId, ReaderRule(&ReadMajorSpacing)));
     group->AddSubItem(
-        NewNumberListItem(kMinorDivision, kMinorDivisionDescription, kMinorDivisionId, 1, 19, kOtherRefused));
+        NewNumberListItem(kMinorDivision, kMinorDivisionDescription, kMinorDivisionId, 1, 19, &ReadMinorDivision));
     group->AddSubItem(NewUnitItem(kUnit, kUnitDescription, kUnitId, 5));
     group->Expand(TRUE);
     return group;
@@ -427,7 +419,7 @@ bool CheckSpacing(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis, doub
 }
 
 bool CheckDivision(CBCGPProp* item, IkelAxis* axis, int* division, bool say) {
-    return ReadNumberList(item, &ReadMinorDivision, division) || Refuse(say, item, axis);
+    return ReadFixedList(item, division) || Refuse(say, item, axis);
 }
 
 CBCGPProp* GroupOf(CBCGPProp* edited, IkelAxis* axis) { return edited && axis ? edited->GetParent() : nullptr; }
@@ -605,9 +597,9 @@ bool SpacingFits(IkelAxis* axis, double spacing) {
 CBCGPProp* CreateLineFillProp(const CString& caption) {
     auto* group = new CBCGPProp(caption, kLineFillGroupId, FALSE);
     group->AddSubItem(CreateYesNoProp(charttext::kShowLabels, kLineFillShowId, _variant_t(""), ""));
-    CBCGPProp* target =
-        NewListItem(kFillTarget, kFillTargetDescription, kLineFillTargetId, OtherTakenAs(kOtherDirection), true);
-    SetListEntries(target, EntriesOf(kFillDirections), {kFillUp, kFillDown, kFillLeft, kFillRight});
+    CFixedListProp* target = NewFixedListItem(kFillTarget, "", kFillTargetDescription, kLineFillTargetId,
+                                              kFillDirections, OtherTakenAs(kOtherDirection), true);
+    target->OfferOnly({kFillUp, kFillDown, kFillLeft, kFillRight});
     group->AddSubItem(target);
     group->AddSubItem(NewNumberItem(kFillTargetValue, kFillTargetValue, kLineFillTargetValueId, LeadingNumberRule()));
     // The six fill items are the shared fill group's, moved over after the target items.

@@ -64,14 +64,12 @@ using ShownAxis = std::function<IkelAxis*()>;
 bool ReadAxisBound(const IkelAxis* axis, const CString& text, double* value);
 
 // ---- text conversions ------------------------------------------------------------------------------
-// "线性" 1, "对数" 2, "概率" 5; any other text linear. Back: 1 "线性", 5 "概率", any other "对数".
-int AxisScaleFromText(const CString& text);
+// The texts the refresh shows; the lists read them back (any other text as their rule says).
+// 1 "线性", 2 "对数", 5 "概率"; any other scale "对数". The scale list reads any other text as linear.
 const char* AxisScaleToText(int scale);
-// "左端" 0, "右端" 1, "中端" 2, "上端" 3, "下端" 4; any other text or value the middle.
-int TitlePosFromText(const CString& text);
+// 0 "左端", 1 "右端", 2 "中端", 3 "上端", 4 "下端"; any other value, and any other text, the middle.
 const char* TitlePosToText(int pos);
-// 0 "上", 1 "下", 2 "右", 3 "左"; any other value "下", any other text up (0).
-int FillDirectionFromText(const CString& text);
+// 0 "上", 1 "下", 2 "右", 3 "左"; any other value "下"; the target list reads any other text as up (0).
 const char* FillDirectionToText(int direction);
 
 // The two side texts and the options of an axis type, shared by the tick and label sides: 0, 2
@@ -89,10 +87,8 @@ bool IsFarSideText(const CString& text);
 // Tick sides (0 none, 1 and 2 the two sides): side 1 and 2 texts by axis type as above, except
 // type 4 "外部"/"内部" and types 3, 5, 6 "内部"/"外部"; side 0 and any other side "无".
 const char* TickSideToText(int axisType, int side);
-// "无" 0; a near-side text 1 and a far-side text 2, swapped on axis types 3, 5 and 6; any other 1.
-int TickSideFromText(IkelAxis* axis, const CString& text);
-// A tick side list offers "无" and the pair of the axis type, and reads every side text as
-// TickSideFromText reads it on that type, any other text as side 1.
+// A tick side list offers "无" and the pair of the axis type, and reads "无" as 0, a near-side text
+// as 1 and a far-side text as 2, swapped on axis types 3, 5 and 6; any other text as side 1.
 void SetTickSideOptions(CBCGPProp* item, int axisType);
 // A tick side list as a horizontal axis offers it ("无", "下部", "上部").
 CBCGPProp* NewTickSideItem(const char* label, const char* description, DWORD_PTR id);

@@ -1,5 +1,7 @@
 #include "chart/ChartGroups.h"
 
+#include <algorithm>
+#include <iterator>
 #include <unordered_map>
 #include <unordered_set>
 
@@ -147,22 +149,22 @@ void SetListEntries(CBCGPProp* item, const std::vector<ListEntry>& reads, const 
     CFixedListProp* list = FixedListOf(item);
     if (!list) return;
     list->ClearEntries();
-    // Each option offered, in the page's order, with the value its first entry gives; an option no
-    // entry reads (a name kept from data that changed) stands for what the list's rule gives.
+    // Each option offered that an entry reads, in the page's order, with the value its first entry
+    // gives; the texts read beyond the options, in their order. An option no entry reads (a name
+    // kept from data that changed) stands for what the list's rule gives.
     std::unordered_map<std::string, int> values;
     for (const ListEntry& entry : reads) values.emplace(entry.first.str(), entry.second);
     std::unordered_set<std::string> offered;
+    std::vector<CString> options;
     for (const CString& text : offers) {
         if (!offered.insert(text.str()).second) continue;
+        options.push_back(text);
         const auto read = values.find(text.str());
-        if (read != values.end())
-            list->AddEntry(text, read->second);
-        else
-            list->AddOption(text);
+        if (read != values.end()) list->AddEntry(text, read->second);
     }
-    // The texts read beyond the options, in their order.
     for (const ListEntry& entry : reads)
         if (!offered.count(entry.first.str())) list->AddUnofferedEntry(entry.first, entry.second);
+    list->OfferOnly(options);
 }
 
 void SetListEntries(CBCGPProp* item, const std::vector<ListEntry>& entries) {
@@ -171,29 +173,22 @@ void SetListEntries(CBCGPProp* item, const std::vector<ListEntry>& entries) {
     SetListEntries(item, entries, offers);
 }
 
-bool ReadNumberList(CBCGPProp* item, bool (*read)(const CString&, int*), int* value) {
-    CFixedListProp* list = FixedListOf(item);
-    const OtherText rule = list ? list->GetOther() : kOtherRefused;
-    int number = 0;
-    // The list's rule for any other text is this text's number, or a refusal, for this one reading.
-    if (list) list->SetOther(read(ItemText(item), &number) ? OtherTakenAs(number) : kOtherRefused);
-    const bool taken = ReadFixedList(item, value);
-    if (list) list->SetOther(rule);
-    if (taken && !list->TextOf(*value)) ShowTextIfChanged(item, FormatString("%d", *value));
-    return taken;
-}
-
 CBCGPProp* NewNumberListItem(const char* label, const char* description, DWORD_PTR id, int first, int last,
-                             OtherText noNumber) {
-    CFixedListProp* item = NewListItem(label, description, id, noNumber, false);
+                             bool (*read)(const CString&, int*)) {
+    CFixedListProp* item = NewListItem(label, description, id, kOtherRefused, false);
     for (int i = first; i <= last; ++i) item->AddEntry(FormatString("%d", i), i);
+    item->SetOtherRule(read);
+    item->ShowUnlistedBy([](int number) { return FormatString("%d", number); });
     return item;
 }
 
 // The two options' texts have no letter case, so an exact comparison is also a case-blind one.
 void SetTwoOptions(CBCGPProp* item, const char* first, const char* second, bool firstShown) {
-    if (!item) return;
-    SetListEntries(item, {{first, 1}, {second, 0}});
+    CFixedListProp* list = FixedListOf(item);
+    if (!list) return;
+    list->ClearEntries();
+    list->AddEntry(first, 1);
+    list->AddEntry(second, 0);
     item->SetValue(_variant_t(firstShown ? first : second));
 }
 
@@ -307,17 +302,11 @@ constexpr TextValue kUnits[] = {
 }  // namespace
 
 const char* UnitText(int code) { return TextOfValue(kUnits, code, kUnitNone); }
-int UnitCode(const CString& text) { return ValueOfText(kUnits, text, 0); }
 
 CBCGPProp* NewUnitItem(const char* label, const char* description, DWORD_PTR id, int count) {
     CFixedListProp* item = NewListItem(label, description, id, OtherTakenAs(0), false);
-    std::vector<ListEntry> entries;
-    std::vector<CString> offers;
-    for (const TextValue& unit : kUnits) {
-        entries.emplace_back(unit.text, unit.value);
-        if (static_cast<int>(offers.size()) < count) offers.emplace_back(unit.text);
-    }
-    SetListEntries(item, entries, offers);
+    item->AddEntries(kUnits, static_cast<std::size_t>(std::clamp(count, 0, static_cast<int>(std::size(kUnits)))));
+    item->AddUnofferedEntries(kUnits);
     return item;
 }
 

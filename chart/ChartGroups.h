@@ -79,14 +79,11 @@ std::vector<ListEntry> EntriesOf(const TextValue (&table)[N]) {
     for (const TextValue& entry : table) entries.emplace_back(entry.text, entry.value);
     return entries;
 }
-// A list of whole numbers ("1" .. "19", "0" .. "5") whose page reads any other text by read: a
-// number it takes ("12.99" is 12) stands for that number and shows as "%d", as the refresh shows
-// it; a text it refuses is refused.
-bool ReadNumberList(CBCGPProp* item, bool (*read)(const CString&, int*), int* value);
-// A list offering the whole numbers first .. last ("%d"), read by ReadNumberList; typing off.
-// noNumber is what its reader makes of a text with no number (its rule between two readings).
+// A list offering the whole numbers first .. last ("%d"); typing off. Any other text is read by
+// read: a number it takes ("12.99" is 12) stands for that number and shows as "%d", as the refresh
+// shows it; a text it refuses is refused.
 CBCGPProp* NewNumberListItem(const char* label, const char* description, DWORD_PTR id, int first, int last,
-                             OtherText noNumber);
+                             bool (*read)(const CString&, int*));
 // A two-option list whose page takes any other text as the second option: "上下"/"左右",
 // "横向"/"纵向", "频率"/"频数", "扇形"/"玫瑰花", "内部"/"外部". Its entries are set by the refresh
 // (SetTwoOptions), which shows first or second; the first option stands for 1, the second for 0,
@@ -124,10 +121,9 @@ void FillClassColumnOptions(CBCGPProp* item, CkelClassPlot* plot);
 void FillAxisOptions(CBCGPProp* item, IkelPlot* plot, int direction, IkelAxis* current);
 
 // ---- percentage unit --------------------------------------------------------------------------------
-// 1 "百分比", 2 "十", 3 "百", 4 "千"; any other code "无", any other text 0.
+// 1 "百分比", 2 "十", 3 "百", 4 "千"; any other code "无".
 const char* UnitText(int code);
-int UnitCode(const CString& text);
-// A unit list (any other text no unit) reading all five texts and offering the first count of them
+// A unit list (any other text no unit, 0) reading all five texts and offering the first count of them
 // ("无", "百分比", "十", "百", "千").
 CBCGPProp* NewUnitItem(const char* label, const char* description, DWORD_PTR id, int count);
 

@@ -54,7 +54,11 @@ void RefreshBinning(CBCGPPropList& list, CHistogramPlot* plot) {
     for (DWORD_PTR id : {Page::kLeftValueId, Page::kRightValueId, Page::kZoneCountId, Page::kWidthId})
         ShowBinningNumber(list.FindItemByData(id), plot);
     if (CBCGPProp* style = list.FindItemByData(Page::kStyleId)) {
-        SetListEntries(style, {{kCounts, 0}, {kFrequencies, 1}});
+        if (CFixedListProp* styles = FixedListOf(style)) {
+            styles->ClearEntries();
+            styles->AddEntry(kCounts, 0);
+            styles->AddEntry(kFrequencies, 1);
+        }
         style->SetValue(_variant_t(plot->GetIsFrequency() ? kFrequencies : kCounts));
         // Counts or frequencies can be chosen again as soon as the chart is of another type.
         IChartGraph* chart = plot->GetChartGraph();

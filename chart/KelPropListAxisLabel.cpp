@@ -75,10 +75,6 @@ std::vector<chart::ListEntry> LabelSideEntries(int axisType) {
 }
 }  // namespace
 
-int LabelSideFromText(IkelAxis* axis, const CString& text) {
-    return LabelSideOfType(axis ? axis->GetAxisType() : 0, text);
-}
-
 void SetLabelSideOptions(CBCGPProp* item, int axisType) {
     std::vector<CString> offers;
     if (const chart::SidePair* pair = chart::SideOptions(axisType)) offers = {pair->first, pair->second};
@@ -108,7 +104,7 @@ CBCGPProp* CreateLabelFormatProp(const CString& caption, DWORD_PTR id) {
     auto* group = new CBCGPProp(caption, id, FALSE);
     group->AddSubItem(NewOptionItem(kFormatType, "", kFormatTypeDescription, id + 1, {}, false));
     // A text with no number is 0 decimals, as atoi reads it.
-    group->AddSubItem(chart::NewNumberListItem(kDecimals, kDecimalsDescription, id + 2, 0, 5, OtherTakenAs(0)));
+    group->AddSubItem(chart::NewNumberListItem(kDecimals, kDecimalsDescription, id + 2, 0, 5, &chart::ReadDecimals));
     // Any other date style is the full date.
     group->AddSubItem(NewFixedListItem(kDateStyle, "", kDateStyleDescription, id + 3, kDateFormats, OtherTakenAs(0)));
     group->Expand(TRUE);
@@ -259,7 +255,7 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         case kMajorDecimalsId:
             // A count of decimals (picked from "0" .. "5"; any other text as atoi reads it): never negative.
-            taken = chart::ReadNumberList(item, &chart::ReadDecimals, &value);
+            taken = ReadFixedList(item, &value);
             if (taken) entity->SetDotCount(value);
             break;
         case kMajorDateId:

@@ -68,11 +68,8 @@ CBCGPProp* CreateLabelFormatProp(const CString& caption, DWORD_PTR id);
 // Label sides (0 and 1) by axis type: 0, 2 "下部"/"上部", 1 "左部"/"右部", 3, 4 "外部"/"内部",
 // 5, 6 "内部"/"外部"; any other side or type the empty text.
 const char* LabelSideToText(int axisType, int side);
-// A near-side text ("下部", "左部", "外部") 0 and a far-side one 1, swapped on axis types 5 and 6;
-// any other text 0.
-int LabelSideFromText(IkelAxis* axis, const CString& text);
-// A side list offers the two options of the axis type (no "无") and reads every side text as
-// LabelSideFromText reads it on that type, any other text as side 0.
+// A side list offers the two options of the axis type (no "无") and reads a near-side text ("下部",
+// "左部", "外部") as 0 and a far-side one as 1, swapped on axis types 5 and 6; any other text as 0.
 void SetLabelSideOptions(CBCGPProp* item, int axisType);
 // The arrangement shown: 0 "左部", 1 "右部", any other value "居中" (the list reads "左部" 0, "右部" 1
 // and any other text 2).

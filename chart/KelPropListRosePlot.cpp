@@ -94,7 +94,10 @@ void CkelPropListRosePlot::ShowTarget(CBCGPPropList& list) {
     RefreshRows(list, plot, kFirstRowId, kLastRowId, kStepId);
     ShowSectorAngle(list.FindItemByData(kSectorAngleId), plot);
     if (CBCGPProp* type = list.FindItemByData(kTypeId)) {
-        SetListEntries(type, EntriesOf(kRoseTypes));
+        if (CFixedListProp* types = FixedListOf(type)) {
+            types->ClearEntries();
+            types->AddEntries(kRoseTypes);
+        }
         type->SetValue(_variant_t(RoseTypeToText(plot->GetRoseType())));
     }
 }

@@ -100,7 +100,7 @@ Edit ApplyTernaryAxes(CBCGPProp* item, IkelPlot* plot) {
         }
         case Page::kMinorDivisionId: {
             int division = 0;
-            taken = ReadNumberList(item, &ReadMinorDivision, &division);
+            taken = ReadFixedList(item, &division);
             if (taken)
                 for (IkelAxis* axis : axes)
                     axis->GetTickMarks()->GetMinorTickStruct()->SetDivision(static_cast<unsigned>(division));
@@ -115,7 +115,7 @@ Edit ApplyTernaryAxes(CBCGPProp* item, IkelPlot* plot) {
         }
         case Page::kDecimalsId: {
             int count = 0;
-            taken = ReadNumberList(item, &ReadDecimals, &count);
+            taken = ReadFixedList(item, &count);
             if (taken)
                 for (IkelAxis* axis : axes) {
                     CkelAxisTickLabels* labels = axis->GetTickLabels();
@@ -139,12 +139,12 @@ void CPropListTernaryPlot::BuildItems(CBCGPPropList& list) {
     CBCGPProp* data = NewPlotGroup(charttext::kLabelData, kDataGroupId, kDataItems);
     CBCGPProp* axes = NewPlotGroup(kAxesGroup, kAxesGroupId, kAxisItems);
     axes->AddSubItem(NewNumberListItem(axistext::kMinorDivision, axistext::kMinorDivisionDescription, kMinorDivisionId,
-                                       1, 19, kOtherRefused));
+                                       1, 19, &ReadMinorDivision));
     // The unit offers "无" and "百分比" and reads every unit text ("千" the thousands).
     axes->AddSubItem(NewUnitItem(axistext::kUnit, axistext::kUnitDescription, kUnitId, 2));
     // A text with no number is 0 decimals, as atoi reads it.
     axes->AddSubItem(
-        NewNumberListItem(axistext::kDecimals, axistext::kDecimalsDescription, kDecimalsId, 0, 5, OtherTakenAs(0)));
+        NewNumberListItem(axistext::kDecimals, axistext::kDecimalsDescription, kDecimalsId, 0, 5, &ReadDecimals));
     AddToGrid(list, {data, axes});
 }
 

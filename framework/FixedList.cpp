@@ -43,6 +43,16 @@ void CFixedListProp::ShowUnlistedAs(const char* shown) {
     m_unlisted = shown ? shown : "";
 }
 
+bool CFixedListProp::UnlistedText(int value, CString* shown) const {
+    if (m_unlistedBy) {
+        *shown = m_unlistedBy(value);
+        return true;
+    }
+    if (!m_unlistedShown) return false;
+    *shown = m_unlisted;
+    return true;
+}
+
 void CFixedListProp::ClearEntries() {
     m_entries.clear();
     m_unoffered.clear();
@@ -89,7 +99,8 @@ bool ReadFixedList(CBCGPProp* item, int* value) {
     *value = taken;
     const char* shown = list->TextOf(taken);
     if (!shown) {
-        if (const char* unlisted = list->UnlistedShown()) ShowTextIfChanged(item, unlisted);
+        CString unlisted;
+        if (list->UnlistedText(taken, &unlisted)) ShowTextIfChanged(item, unlisted);
         return true;
     }
     // An option the item offers shows itself, also one of several standing for one value.
@@ -114,7 +125,9 @@ CFixedListProp* NewYesNoList(const CString& name, const CString& shown, const ch
 bool ReadYesNo(CBCGPProp* item, bool* yes) {
     if (!FixedListOf(item)) {
         *yes = item && ItemText(item) == grouptext::kYes;
-        ShowOptionTaken(item, *yes ? grouptext::kYes : grouptext::kNo);
+        // The answer taken shows as its option, when the item offers it.
+        const char* taken = *yes ? grouptext::kYes : grouptext::kNo;
+        if (item && item->FindOption(taken) >= 0) ShowTextIfChanged(item, taken);
         return true;
     }
     int answer = 0;

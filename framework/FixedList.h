@@ -64,6 +64,11 @@ public:
     // refresh shows for such a value. nullptr (the default): the item keeps the text.
     void ShowUnlistedAs(const char* shown);
     const char* UnlistedShown() const { return m_unlistedShown ? m_unlisted.str().c_str() : nullptr; }
+    // The same where that text follows the value (a number shown as the refresh formats it); it
+    // comes before ShowUnlistedAs. An empty function restores the fixed text.
+    void ShowUnlistedBy(std::function<CString(int value)> shown) { m_unlistedBy = std::move(shown); }
+    // What an accepted text shows for value when no entry stands for it; false when it keeps its text.
+    bool UnlistedText(int value, CString* shown) const;
 
     // The value a text stands for: an option's value, else the rule for any other text; false when
     // the list refuses the text.
@@ -83,6 +88,7 @@ private:
     OtherTextRule m_otherRule;
     bool m_unlistedShown = false;
     CString m_unlisted;
+    std::function<CString(int)> m_unlistedBy;
 };
 
 // The fixed list an item is, or nullptr for any other item.

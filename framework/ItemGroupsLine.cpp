@@ -41,14 +41,6 @@ CBCGPColorProp* NewLineColor(const char* description, DWORD_PTR data) {
 constexpr TextValue kArrowTypes[] = {{kArrowNone, 0}, {kArrowSimple, 1}, {kArrowRightAngle, 2}};
 constexpr OtherText kArrowOther = OtherTakenAs(0);
 
-// The type an arrow style item stands for: through the fixed-list reader (which then shows the
-// type taken), or by ArrowTypeFromText for an item of another kind.
-int ReadArrowType(CBCGPProp* item) {
-    int type = 0;
-    if (!FixedListOf(item)) return ArrowTypeFromText(ItemText(item));
-    ReadFixedList(item, &type);
-    return type;
-}
 
 // Style, width and colour written into three consecutive sub-items.
 void WriteLineItems(CBCGPProp* group, int first, const QXLOGPEN& pen) {
@@ -234,7 +226,11 @@ void GetShowLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index, bool* show) {
 
 // ---- arrows ---------------------------------------------------------------------------------------------
 
-int ArrowTypeFromText(CString text) { return ValueOfText(kArrowTypes, text, kArrowOther.value); }
+int ReadArrowType(CBCGPProp* item) {
+    int type = kArrowOther.value;
+    if (FixedListOf(item)) ReadFixedList(item, &type);
+    return type;
+}
 
 CString ArrowTypeToText(int type) { return TextOfValue(kArrowTypes, type, kArrowNone); }
 

@@ -59,7 +59,9 @@ TESSALY_API bool GetLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index);
 TESSALY_API void GetShowLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index, bool* show);
 
 // ---- arrows: 0 none, 1 simple, 2 right-angled ----------------------------------------------------
-TESSALY_API int ArrowTypeFromText(CString text);
+// The type an arrow style item of a CreateLineProp group stands for, read through its list (any
+// other text is no arrow), which then shows the type taken.
+TESSALY_API int ReadArrowType(CBCGPProp* item);
 TESSALY_API CString ArrowTypeToText(int type);
 // Fills the arrow sub-items (positions 3, 4, 5) of a CreateLineProp group made with arrows: both
 // styles and the begin arrow's length.

@@ -15,11 +15,6 @@ void SetItemText(CBCGPProp* item, const CString& text) {
 
 void ShowFixed(CBCGPProp* item, double value, int decimals) { SetItemText(item, numtext::Fixed(value, decimals)); }
 
-int OptionIndex(CBCGPProp* item) {
-    const int found = item->FindOption(ItemText(item));
-    return found < 0 ? item->GetOptionCount() : found;
-}
-
 CBCGPProp* NewFontFaceItem(DWORD_PTR id) {
     return new CPropStyleCombox(grouptext::kFontFace, CString(grouptext::kDefaultFontFace),
                                 grouptext::kFontFaceDescription, id);
@@ -85,8 +80,4 @@ void ShowStoredValueOf(CBCGPProp* item, std::initializer_list<StoredNumber> stor
 
 void ShowTextBefore(CBCGPProp* item) {
     if (item) item->PutBackValueBefore();
-}
-
-void ShowOptionTaken(CBCGPProp* item, const char* taken) {
-    if (item && item->FindOption(taken) >= 0) ShowTextIfChanged(item, taken);
 }

@@ -26,8 +26,6 @@ void ShowStoredValueOf(CBCGPProp* item, std::initializer_list<StoredNumber> stor
 // After a refused change, set by code, typed or picked: the item shows again the value that change
 // replaced (once: a second call changes nothing).
 void ShowTextBefore(CBCGPProp* item);
-// The position of the item's text among its options; the option count when none matches.
-int OptionIndex(CBCGPProp* item);
 // A font face picker ("字体", first showing the default face).
 CBCGPProp* NewFontFaceItem(DWORD_PTR id);
 // A text item that starts empty.
@@ -60,8 +58,4 @@ void ShowColor(CBCGPProp* item, COLORREF color);
 // at keeps its state and an unchanged refresh writes nothing. NULL and, for the colour, any item
 // that is no colour item are passed over.
 void ShowTextIfChanged(CBCGPProp* item, const CString& text);
-// Option items whose list reads every text, an option or any other text (reported from code), as
-// one of the options: after the edit the item shows the option its text was taken as, when the
-// item offers it, so that no text but an option stays in it; otherwise it keeps the text.
-void ShowOptionTaken(CBCGPProp* item, const char* taken);
 void ShowColorIfChanged(CBCGPProp* item, COLORREF color);

@@ -3,6 +3,7 @@
 #include <iterator>
 #include <vector>
 
+#include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsLine.h"
 #include "framework/ModuleFamilies.h"
@@ -128,10 +129,10 @@ CBCGPProp* NewLengthItem(DWORD_PTR id, const char* name = planetext::kLength) {
     return length;
 }
 
+// Any other text draws no lines.
 CBCGPProp* NewLineStyleItem(DWORD_PTR id) {
-    using namespace bordertext;
-    return NewOptionItem(grouptext::kLineStyleShort, "", grouptext::kLineStyleShort, id,
-                         {kGridLineNone, kGridLineFull, kGridLineCross}, false);
+    return NewFixedListItem(grouptext::kLineStyleShort, "", grouptext::kLineStyleShort, id, kLineStyleNames,
+                            OtherTakenAs(CQXObjectBorder::GRID_NONE));
 }
 
 // Interval, scale ticks and grid lines of one grid; the graticule's intervals are added by the
@@ -254,9 +255,6 @@ double ParseDegMinSec(CBCGPProp* item) {
     return item && ReadGraticuleInterval(ItemText(item), &degrees) ? degrees : 0;
 }
 
-CQXObjectBorder::GridDrawType GridLineStyleFromName(const CString& name) {
-    return static_cast<CQXObjectBorder::GridDrawType>(ValueOfText(kLineStyleNames, name, CQXObjectBorder::GRID_NONE));
-}
 
 CString GridLineStyleName(int style) { return TextOfValue(kLineStyleNames, style, bordertext::kGridLineNone); }
 
@@ -493,10 +491,11 @@ void CPropListBorderGrid::ApplyShowScale(CBCGPProp* item, CQXObjectBorder* borde
 // "样式" of either grid's lines. Choosing a drawn style enables the line items at once; "无"
 // leaves them to the next refresh.
 void CPropListBorderGrid::ApplyLineStyle(CBCGPProp* item, CQXObjectBorder* border) {
-    const CString name = ItemText(item);
-    if (name != bordertext::kGridLineNone) EnableSubItems(item->GetParent(), 1, 5, TRUE);
+    int style = CQXObjectBorder::GRID_NONE;
+    if (!ReadFixedList(item, &style)) return;
+    if (style != CQXObjectBorder::GRID_NONE) EnableSubItems(item->GetParent(), 1, 5, TRUE);
     SetSameTypeObjects(
         border->GetLayer(),
         item->GetData() == kGLineStyleId ? &CQXObjectBorder::SetGGridDrawType : &CQXObjectBorder::SetKGridDrawType,
-        GridLineStyleFromName(name), border->GetTypeName());
+        static_cast<CQXObjectBorder::GridDrawType>(style), border->GetTypeName());
 }

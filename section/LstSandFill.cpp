@@ -78,23 +78,21 @@ CLstSandFill::~CLstSandFill() = default;
 
 const char* CLstSandFill::FillTypeText(int type) { return TextOfValue(kFillTypes, type, ""); }
 
-int CLstSandFill::FillTypeOfText(const CString& text) {
-    const int type = ValueOfText(kFillTypes, text, SYMFILL_NONE);
-    return type <= SYMFILL_SINGLE ? type : SYMFILL_NONE;
-}
-
-int CLstSandFill::ShownType() const { return m_pTypeItem ? FillTypeOfText(ItemText(m_pTypeItem)) : SYMFILL_NONE; }
+int CLstSandFill::ShownType() const { return m_nShownType; }
 
 int CLstSandFill::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    const char* type = m_pFill ? FillTypeText(m_pFill->GetSymFillType()) : "";
+    const int fillType = m_pFill ? m_pFill->GetSymFillType() : SYMFILL_NONE;
+    const char* type = FillTypeText(fillType);
+    // The type items the page builds and shows: those of a facies, lithology, oil-gas-water or
+    // plain fill; none for any other type.
+    m_nShownType = fillType >= SYMFILL_FACIES && fillType <= SYMFILL_SINGLE ? fillType : SYMFILL_NONE;
     for (const auto& [id, label, value] :
          {std::make_tuple(kStratumId, kStratumNumber, ""), std::make_tuple(kNumberId, kInterpretNumber, ""),
           std::make_tuple(kTypeId, kConclusion, type)}) {
         auto* item = new CBCGPProp(label, _variant_t(value), "", id);
         item->AllowEdit(FALSE);
         m_wndPropList.AddProperty(item, TRUE, TRUE);
-        if (id == kTypeId) m_pTypeItem = item;
     }
     BuildTypeItems();
     return 0;

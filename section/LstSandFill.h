@@ -6,6 +6,7 @@
 
 #include "framework/WndLst.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
+#include "hosttypes/Oriel/ConnectionTypes.h"
 
 class CnSandFill;
 
@@ -29,9 +30,8 @@ public:
     ~CLstSandFill() override;
 
     // The text of a fill type (0 facies, 1 lithology, 2 oil-gas-water, 3 plain, 4 custom, 5
-    // none); "" for any other value. And back: the first four texts give their type, any other 5.
+    // none); "" for any other value.
     static const char* FillTypeText(int type);
-    static int FillTypeOfText(const CString& text);
 
 protected:
     int InitPropWnd() override;
@@ -52,7 +52,8 @@ private:
     void ApplyBrush(const QXLOGBRUSH& brush);
 
     CnSandFill* m_pFill;
-    CBCGPProp* m_pTypeItem = nullptr;
+    // The fill type whose items the page shows (0 .. 3), else 5.
+    int m_nShownType = SYMFILL_NONE;
     int m_nOwner;
     // Whether the cell size item shows a size an edit gave the section, not the refresh's text of
     // the fill object's brush (which the edits never write).

@@ -14,11 +14,6 @@ const TextValue kSandDisplayModes[] = {
 
 CString SandDisplayModeText(int mode) { return TextOfValue(kSandDisplayModes, mode, ""); }
 
-int SandDisplayModeFromText(const CString& text) {
-    const int mode = ValueOfText(kSandDisplayModes, text, -1);
-    return mode == 0 ? -1 : mode;
-}
-
 CFixedListProp* NewSandDisplayList(const char* name, const char* description, DWORD_PTR id) {
     return section::NewList(name, "", description, id, kSandDisplayModes, OtherTakenAs(-1));
 }

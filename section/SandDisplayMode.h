@@ -6,8 +6,6 @@
 
 // "" for a mode outside the three.
 CString SandDisplayModeText(int mode);
-// "射开" 1, "连通" 2, any other text -1: the callers map "全部" to 0 themselves.
-int SandDisplayModeFromText(const CString& text);
 // The "显示" list of the sand pages: the three modes; any other text is -1, which shows every sand
 // unit and shows as an empty text.
 CFixedListProp* NewSandDisplayList(const char* name, const char* description, DWORD_PTR id);

@@ -160,8 +160,6 @@ CQXObjectCoordinate* FindCoordinate(CQXLayer* layer, Test test) {
 
 }  // namespace
 
-int CPropListPieLayerObj::TextShowStyleFromName(const CString& text) { return ValueOfText(pt::kAllContents, text, 0); }
-
 int CPropListPieLayerObj::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     m_wndPropList.AddProperty(NewGroup(pt::kText, kTextGroupId, true, true));

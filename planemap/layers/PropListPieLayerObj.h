@@ -66,9 +66,6 @@ public:
     static constexpr pieitems::SizeIds kSizeIds = {kRadiusId,    kUpRadiusId,    kDownRadiusId,     kBarWidthId,
                                                    kBarHeightId, kBarIntervalId, kBarCurveHeightId, kBarCountId};
 
-    // The code of a label content text; 0 for any other text.
-    static int TextShowStyleFromName(const CString& text);
-
 protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CPieLayer& layer) override;

@@ -84,7 +84,7 @@ bool CPropListWellNetLayerLine::OnLayerItemChanged(CWellNetLayer& layer, CBCGPPr
             break;
         case kBeginArrowId:
         case kEndArrowId: {
-            const int type = ArrowTypeFromText(ItemText(item));
+            const int type = ReadArrowType(item);
             const bool begin = item->GetData() == kBeginArrowId;
             ForEachPolyline(shown, [&](CQXObjectPolyline* line) {
                 (begin ? line->GetBegArrow() : line->GetEndArrow())->SetArrowType(type);

@@ -6,7 +6,10 @@
 
 #include "ChartPageFixture.h"
 #include "chart/AxisGroups.h"
+#include "chart/ChartGroups.h"
+#include "chart/ChartReaders.h"
 #include "chart/PropListAxis.h"
+#include "framework/FixedList.h"
 #include "hosttypes/Thistle/Plots.h"
 
 using charttest::Boxes;
@@ -37,39 +40,74 @@ protected:
     std::unique_ptr<CBCGPProp> title{CreateAxisTitleProp("轴标题")};
 };
 
-TEST(AxisTexts, EachConversionOneTableBothWays) {
-    EXPECT_EQ(AxisScaleFromText("概率"), 5);
-    EXPECT_EQ(AxisScaleFromText("对数"), 2);
-    EXPECT_EQ(AxisScaleFromText("立方"), 1) << "an unknown scale text gives linear";
+// The value a list's text stands for, as the list reads it; -99 when the list refuses it.
+int ValueIn(CBCGPProp* item, const char* text) {
+    int value = -99;
+    const CFixedListProp* list = FixedListOf(item);
+    EXPECT_NE(list, nullptr);
+    return list && list->ValueOf(text, &value) ? value : -99;
+}
+
+// Each list reads the texts its refresh shows back to the same values, any other text by its rule.
+TEST(AxisTexts, EachListOneTableBothWays) {
+    std::unique_ptr<CBCGPProp> attr(CreateAxisAttrProp()), title(CreateAxisTitleProp("轴标题")),
+        fill(CreateLineFillProp("填充"));
+    CBCGPProp* scale = attr->FindSubItemByData(kScaleTypeId);
+    EXPECT_EQ(ValueIn(scale, "概率"), 5);
+    EXPECT_EQ(ValueIn(scale, "对数"), 2);
+    EXPECT_EQ(ValueIn(scale, "立方"), 1) << "an unknown scale text gives linear";
     EXPECT_STREQ(AxisScaleToText(1), "线性");
     EXPECT_STREQ(AxisScaleToText(7), "对数");
-    EXPECT_EQ(TitlePosFromText("下端"), 4);
-    EXPECT_EQ(TitlePosFromText("别处"), 2);
+    CBCGPProp* position = title->FindSubItemByData(kTitlePosId);
+    EXPECT_EQ(ValueIn(position, "下端"), 4);
+    EXPECT_EQ(ValueIn(position, "别处"), 2);
     EXPECT_STREQ(TitlePosToText(9), "中端");
-    EXPECT_EQ(FillDirectionFromText("左"), 3);
-    EXPECT_EQ(FillDirectionFromText("上"), 0);
-    EXPECT_EQ(FillDirectionFromText("?"), 0);
+    CBCGPProp* target = fill->FindSubItemByData(kLineFillTargetId);
+    EXPECT_EQ(ValueIn(target, "左"), 3);
+    EXPECT_EQ(ValueIn(target, "上"), 0);
+    EXPECT_EQ(ValueIn(target, "?"), 0);
     EXPECT_STREQ(FillDirectionToText(2), "右");
     EXPECT_STREQ(FillDirectionToText(8), "下");
 }
 
+// The number lists read any other text by their page's reader, whoever asks: a minor division is
+// a number from 1 ("12.99" is 12), a count of decimals a leading integer not below 0 (none is 0).
+TEST(AxisTexts, NumberListsReadAnyOtherTextAsTheirPageDoes) {
+    std::unique_ptr<CBCGPProp> range(CreateAxisRangeProp(nullptr));
+    CBCGPProp* division = range->FindSubItemByData(kMinorDivisionId);
+    EXPECT_EQ(ValueIn(division, "19"), 19);
+    EXPECT_EQ(ValueIn(division, "12.99"), 12);
+    EXPECT_EQ(ValueIn(division, "40"), 40);
+    EXPECT_EQ(ValueIn(division, "0"), -99);
+    EXPECT_EQ(ValueIn(division, "abc"), -99);
+    std::unique_ptr<CBCGPProp> decimals(NewNumberListItem("小数位数", "", 1, 0, 5, &ReadDecimals));
+    EXPECT_EQ(ValueIn(decimals.get(), "3"), 3);
+    EXPECT_EQ(ValueIn(decimals.get(), "9x"), 9);
+    EXPECT_EQ(ValueIn(decimals.get(), "abc"), 0);
+    EXPECT_EQ(ValueIn(decimals.get(), "-1"), -99);
+}
+
 TEST(AxisTexts, TickSidesByAxisType) {
-    ShapedAxis horizontal(0), vertical(1), angle(3), radius(4), six(6);
     EXPECT_STREQ(TickSideToText(0, 2), "上部");
     EXPECT_STREQ(TickSideToText(1, 1), "左部");
     EXPECT_STREQ(TickSideToText(4, 1), "外部");
     EXPECT_STREQ(TickSideToText(3, 1), "内部");
     EXPECT_STREQ(TickSideToText(6, 0), "无");
     EXPECT_STREQ(TickSideToText(9, 1), "");
-    EXPECT_EQ(TickSideFromText(&horizontal, "上部"), 2);
-    EXPECT_EQ(TickSideFromText(&vertical, "左部"), 1);
-    EXPECT_EQ(TickSideFromText(&six, "外部"), 2);
-    EXPECT_EQ(TickSideFromText(&angle, "内部"), 1);
-    EXPECT_EQ(TickSideFromText(&radius, "外部"), 1);
-    EXPECT_EQ(TickSideFromText(&radius, "内部"), 2);
-    EXPECT_EQ(TickSideFromText(&horizontal, "无"), 0);
-    EXPECT_EQ(TickSideFromText(&horizontal, "别处"), 1);
+    // The list of each axis type reads every side text on that type.
     std::unique_ptr<CBCGPProp> item(NewTickSideItem("位置", "", 1));
+    const auto sideOn = [&](int axisType, const char* text) {
+        SetTickSideOptions(item.get(), axisType);
+        return ValueIn(item.get(), text);
+    };
+    EXPECT_EQ(sideOn(0, "上部"), 2);
+    EXPECT_EQ(sideOn(1, "左部"), 1);
+    EXPECT_EQ(sideOn(6, "外部"), 2);
+    EXPECT_EQ(sideOn(3, "内部"), 1);
+    EXPECT_EQ(sideOn(4, "外部"), 1);
+    EXPECT_EQ(sideOn(4, "内部"), 2);
+    EXPECT_EQ(sideOn(0, "无"), 0);
+    EXPECT_EQ(sideOn(0, "别处"), 1);
     SetTickSideOptions(item.get(), 1);
     ASSERT_EQ(item->GetOptionCount(), 3);
     EXPECT_STREQ(item->GetOption(2), "右部");

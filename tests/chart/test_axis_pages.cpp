@@ -6,6 +6,7 @@
 #include "chart/KelPropListAxisLabel.h"
 #include "chart/PropListAxis.h"
 #include "chart/PropListAxisTick.h"
+#include "framework/FixedList.h"
 
 using charttest::Boxes;
 using charttest::OpenChartPage;
@@ -279,10 +280,18 @@ TEST(AxisLabelPage, SidesAndAlignment) {
     EXPECT_EQ(p.Value(LabelPage::kMinorSideId), "右部");
     EXPECT_EQ(p.Options(LabelPage::kMinorSideId), (Texts{"左部", "右部"}));
 
+    // The side list reads every side text as the axis shown reads it.
+    const auto sideOn = [&](ShapedAxis& axis, const char* text) {
+        p.Show(&axis);
+        const CFixedListProp* list = FixedListOf(p.Item(LabelPage::kMajorSideId));
+        int side = -1;
+        EXPECT_TRUE(list && list->ValueOf(text, &side)) << text;
+        return side;
+    };
     ShapedAxis five(5), three(3);
-    EXPECT_EQ(LabelSideFromText(&five, "内部"), 0);
-    EXPECT_EQ(LabelSideFromText(&five, "外部"), 1);
-    EXPECT_EQ(LabelSideFromText(&three, "外部"), 0);
+    EXPECT_EQ(sideOn(five, "内部"), 0);
+    EXPECT_EQ(sideOn(five, "外部"), 1);
+    EXPECT_EQ(sideOn(three, "外部"), 0);
     EXPECT_STREQ(LabelSideToText(4, 1), "内部");
 }
 

@@ -329,13 +329,22 @@ TEST(ChartFill, GroupLayoutAndValues) {
     EXPECT_DOUBLE_EQ(static_cast<double>(group->GetSubItem(5)->GetValue()), 2.5);
 }
 
+// The unit list reads every unit text the refresh shows, also those it does not offer.
 TEST(ChartUnit, OneTableBothWays) {
-    EXPECT_EQ(chart::UnitCode("百分比"), 1);
+    std::unique_ptr<CBCGPProp> item(chart::NewUnitItem("单位", "", 1, 2));
+    const CFixedListProp* list = FixedListOf(item.get());
+    ASSERT_NE(list, nullptr);
+    const auto code = [&](const char* text) {
+        int value = -1;
+        EXPECT_TRUE(list->ValueOf(text, &value)) << text;
+        return value;
+    };
+    EXPECT_EQ(code("百分比"), 1);
     EXPECT_STREQ(chart::UnitText(1), "百分比");
-    for (int code = 1; code <= 4; ++code) EXPECT_EQ(chart::UnitCode(chart::UnitText(code)), code);
+    for (int unit = 1; unit <= 4; ++unit) EXPECT_EQ(code(chart::UnitText(unit)), unit);
     EXPECT_STREQ(chart::UnitText(0), "无");
     EXPECT_STREQ(chart::UnitText(9), "无");
-    EXPECT_EQ(chart::UnitCode("万"), 0);
+    EXPECT_EQ(code("万"), 0);
 }
 
 }  // namespace

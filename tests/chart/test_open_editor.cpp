@@ -8,6 +8,7 @@
 #include "chart/KelPropListLinePlotSet.h"
 #include "chart/PropListAxis.h"
 #include "framework/PropStyleCombox.h"
+#include "support/OpenEditor.h"
 
 using charttest::OpenChartPage;
 using charttest::ShapedAxis;
@@ -15,18 +16,8 @@ using namespace chart;
 
 namespace {
 
-template <class Page>
-CBCGPProp* OpenEditor(OpenChartPage<Page>& p, DWORD_PTR id) {
-    CBCGPProp* item = p.Item(id);
-    EXPECT_TRUE(p.grid().OpenEditor(item)) << id;
-    return item;
-}
-
-// The user picks the style whose entry reads style in the item's drop-down.
-template <class Page>
-bool PickStyle(OpenChartPage<Page>& open, DWORD_PTR id, UINT style) {
-    return open.grid().PickDropDownEntry(open.Item(id), std::to_string(style));
-}
+using tsltest::OpenEditor;
+using tsltest::PickStyle;
 
 template <class Object>
 UINT PenStyle(Object& object) {

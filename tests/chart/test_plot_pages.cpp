@@ -469,14 +469,15 @@ TEST(TernaryPlotPage, UnitsAndDivisionsReportedFromCodeAreReadAsTheirListsRead) 
     p.Report(TernaryPage::kUnitId, _variant_t("万"));
     expectAll(0, 0);
     EXPECT_EQ(p.Value(TernaryPage::kUnitId), "无");
-    for (const char* shown : {"十", "百", "千"}) {
+    const std::pair<const char*, int> units[] = {{"十", 2}, {"百", 3}, {"千", 4}};
+    for (const auto& [shown, unit] : units) {
         for (ShapedAxis* axis : {&axes.a, &axes.b, &axes.c}) axis->SetAxisUnit(CkelLabelFormat::KELUnit(0));
-        axes.a.SetAxisUnit(CkelLabelFormat::KELUnit(UnitCode(shown)));
+        axes.a.SetAxisUnit(CkelLabelFormat::KELUnit(unit));
         p.Reshow(&plot);
         EXPECT_EQ(p.Value(TernaryPage::kUnitId), shown);
         repaints = p.Repaints();
         p.Report(TernaryPage::kUnitId, _variant_t(shown));
-        expectAll(UnitCode(shown), 0);
+        expectAll(unit, 0);
         EXPECT_GT(p.Repaints(), repaints);
     }
     p.Report(TernaryPage::kMinorDivisionId, _variant_t("12.99"));

@@ -29,18 +29,15 @@ struct LegendWorld {
 
 tsltest::DrivenPage OpenLegend() {
     auto world = std::make_shared<LegendWorld>();
-    tsltest::DrivenPage page;
-    tsltest::Drive(page, world->open);
-    page.trace = [w = world.get()] { w->repaints = w->open.Repaints(); };
-    page.dump = [w = world.get()] {
-        const CkelLegend& legend = w->open.chart().legend;
-        std::ostringstream out;
-        out << legend.GetBorderWidth() << ' ' << legend.GetBorderHeight() << ' ' << legend.GetIntervalSpace() << ' '
-            << w->open.Repaints() - w->repaints;
-        return out.str();
-    };
-    page.keep = world;
-    return page;
+    return tsltest::Drive(
+        world->open, world, [](LegendWorld& w) { w.repaints = w.open.Repaints(); },
+        [](LegendWorld& w) {
+            const CkelLegend& legend = w.open.chart().legend;
+            std::ostringstream out;
+            out << legend.GetBorderWidth() << ' ' << legend.GetBorderHeight() << ' ' << legend.GetIntervalSpace() << ' '
+                << w.open.Repaints() - w.repaints;
+            return out.str();
+        });
 }
 
 TEST(ChartReportsAsTyped, LegendSizesAnswerAReportAsTheSameTextTyped) {

@@ -33,67 +33,48 @@ void Give(CBCGPProp* item, const char* shown, const char* text) {
 
 std::string Shown(CBCGPProp* item) { return ItemText(item).str(); }
 
+constexpr int kRefused = -99;
+
+// The list, showing before, given text: read as value (kRefused: refused, nothing written), the
+// item showing shown after (before, where refused).
+void ExpectRead(CBCGPProp* list, const char* before, const char* text, int value, const char* shown) {
+    int read = kRefused;
+    Give(list, before, text);
+    EXPECT_EQ(value != kRefused, ReadFixedList(list, &read)) << before << " -> " << text;
+    EXPECT_EQ(value, read) << before << " -> " << text;
+    EXPECT_EQ(value == kRefused ? before : shown, Shown(list)) << before << " -> " << text;
+}
+
 TEST(FixedList, AnOptionGivesItsValueAndAnyOtherTextTheListsRule) {
     std::unique_ptr<CFixedListProp> taken(NewFixedListItem("位置", "右", "", 1, kSides, OtherTakenAs(0)));
     std::unique_ptr<CFixedListProp> refused(NewFixedListItem("位置", "右", "", 2, kSides, kOtherRefused));
     ASSERT_EQ(2, taken->GetOptionCount());
-    EXPECT_STREQ("左", taken->GetOption(0));
     EXPECT_FALSE(taken->IsAllowEdit());
     EXPECT_TRUE(std::unique_ptr<CFixedListProp>(NewFixedListItem("位置", "", "", 3, kSides, kOtherRefused, true))
                     ->IsAllowEdit());
-
-    int value = -7;
-    Give(taken.get(), "右", "左");
-    ASSERT_TRUE(ReadFixedList(taken.get(), &value));
-    EXPECT_EQ(2, value);
-    EXPECT_EQ("左", Shown(taken.get()));
-
-    // Taken by the rule: the item shows the option standing for the value taken.
+    ExpectRead(taken.get(), "右", "左", 2, "左");
+    ExpectRead(refused.get(), "右", "左", 2, "左");
+    // Taken by the rule, the item shows the option standing for the value taken; refused, the text
+    // it showed before.
     for (const char* other : {"无此选项", "", "左 "}) {
-        value = -7;
-        Give(taken.get(), "左", other);
-        ASSERT_TRUE(ReadFixedList(taken.get(), &value)) << other;
-        EXPECT_EQ(0, value) << other;
-        EXPECT_EQ("右", Shown(taken.get())) << other;
-    }
-
-    // Refused: nothing written, the item shows the text it showed before.
-    for (const char* other : {"无此选项", ""}) {
-        value = -7;
-        Give(refused.get(), "左", other);
-        EXPECT_FALSE(ReadFixedList(refused.get(), &value)) << other;
-        EXPECT_EQ(-7, value) << other;
-        EXPECT_EQ("左", Shown(refused.get())) << other;
+        ExpectRead(taken.get(), "左", other, 0, "右");
+        ExpectRead(refused.get(), "左", other, kRefused, nullptr);
     }
 }
 
 TEST(FixedList, EntriesStandingForOneValueEachShowThemselvesAndAValueNoEntryHoldsKeepsTheText) {
     constexpr TextValue kDirections[] = {{"横向", 1}, {"纵向", 0}, {"随刻度线", 0}};
     std::unique_ptr<CFixedListProp> list(NewFixedListItem("方向", "横向", "", 1, kDirections, OtherTakenAs(0)));
-    int value = -1;
-    Give(list.get(), "横向", "随刻度线");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(0, value);
-    EXPECT_EQ("随刻度线", Shown(list.get()));
-    Give(list.get(), "横向", "斜向");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ("纵向", Shown(list.get()));  // the first entry of the value
-    EXPECT_STREQ("纵向", list->TextOf(0));
+    ExpectRead(list.get(), "横向", "随刻度线", 0, "随刻度线");
+    ExpectRead(list.get(), "横向", "斜向", 0, "纵向");  // the first entry of the value
     EXPECT_EQ(nullptr, list->TextOf(5));
     // An entry the item no longer offers shows as the first entry of its value.
     list->RemoveAllOptions();
     list->AddOption("横向");
-    Give(list.get(), "横向", "随刻度线");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ("纵向", Shown(list.get()));
-
+    ExpectRead(list.get(), "横向", "随刻度线", 0, "纵向");
     // A value no entry stands for: the item keeps the text, for its list to show as its refresh does.
     list->SetOther(OtherTakenAs(5));
-    EXPECT_TRUE(list->GetOther().taken);
-    Give(list.get(), "横向", "斜向");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(5, value);
-    EXPECT_EQ("斜向", Shown(list.get()));
+    ExpectRead(list.get(), "横向", "斜向", 5, "斜向");
 }
 
 TEST(FixedList, AnUnofferedEntryIsReadAndShownButNotOffered) {
@@ -103,14 +84,8 @@ TEST(FixedList, AnUnofferedEntryIsReadAndShownButNotOffered) {
     list->AddUnofferedEntry("风格3", 2);
     EXPECT_EQ(2, list->GetOptionCount());
     ASSERT_EQ(1u, list->UnofferedEntries().size());
-    int value = 0;
-    Give(list.get(), "风格1", "无此选项");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(2, value);
-    EXPECT_EQ("风格3", Shown(list.get()));
-    Give(list.get(), "风格1", "风格3");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(2, value);
+    ExpectRead(list.get(), "风格1", "无此选项", 2, "风格3");
+    ExpectRead(list.get(), "风格1", "风格3", 2, "风格3");
 
     // Options that follow the data go with every entry.
     list->ClearEntries();
@@ -119,6 +94,7 @@ TEST(FixedList, AnUnofferedEntryIsReadAndShownButNotOffered) {
     EXPECT_TRUE(list->UnofferedEntries().empty());
     list->AddEntries(kSides);
     EXPECT_EQ(2, list->GetOptionCount());
+    int value = 0;
     EXPECT_TRUE(list->EntryValue("左", &value));
     EXPECT_EQ(2, value);
     EXPECT_FALSE(list->EntryValue("风格3", &value));
@@ -130,15 +106,8 @@ TEST(FixedList, OfferedOptionsAreASubsetAndEveryEntryIsStillRead) {
     list->OfferOnly({"手动", "自动"});
     ASSERT_EQ(2, list->GetOptionCount());
     EXPECT_STREQ("手动", list->GetOption(0));
-    EXPECT_EQ(3u, list->Entries().size());
-    int value = -1;
-    Give(list.get(), "自动", "隐藏");  // reported from code
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(2, value);
-    EXPECT_EQ("隐藏", Shown(list.get()));
-    Give(list.get(), "自动", "无此模式");
-    EXPECT_FALSE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ("自动", Shown(list.get()));
+    ExpectRead(list.get(), "自动", "隐藏", 2, "隐藏");  // reported from code
+    ExpectRead(list.get(), "自动", "无此模式", kRefused, nullptr);
     list->OfferOnly(std::vector<CString>{});
     EXPECT_EQ(0, list->GetOptionCount());
 
@@ -146,12 +115,8 @@ TEST(FixedList, OfferedOptionsAreASubsetAndEveryEntryIsStillRead) {
     constexpr TextValue kAllModes[] = {{"自动", 0}, {"人工", 1}, {"手动", 1}};
     list->AddUnofferedEntries(kAllModes);
     ASSERT_EQ(1u, list->UnofferedEntries().size());
-    EXPECT_EQ("人工", list->UnofferedEntries().front().first.str());
     EXPECT_EQ(0, list->GetOptionCount());
-    Give(list.get(), "自动", "人工");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(1, value);
-    EXPECT_EQ("手动", Shown(list.get()));  // the entry standing for the value
+    ExpectRead(list.get(), "自动", "人工", 1, "手动");  // the entry standing for the value
 }
 
 TEST(FixedList, AValueNoEntryStandsForShowsTheListsTextForItAndARuleComputesOtherValues) {
@@ -159,24 +124,12 @@ TEST(FixedList, AValueNoEntryStandsForShowsTheListsTextForItAndARuleComputesOthe
     std::unique_ptr<CFixedListProp> list(NewFixedListItem("类型", "甲", "", 1, kKinds, OtherTakenAs(-1)));
     EXPECT_EQ(nullptr, list->UnlistedShown());
     list->ShowUnlistedAs("");
-    int value = 0;
-    Give(list.get(), "甲", "丙");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(-1, value);
-    EXPECT_EQ("", Shown(list.get()));
-    // Also an offered text that is no entry, read by the rule.
-    list->AddOption("丁");
-    Give(list.get(), "甲", "丁");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ("", Shown(list.get()));
+    ExpectRead(list.get(), "甲", "丙", -1, "");
+    list->AddOption("丁");  // also an offered text that is no entry, read by the rule
+    ExpectRead(list.get(), "甲", "丁", -1, "");
     list->ShowUnlistedAs("未知");
-    Give(list.get(), "甲", "丙");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ("未知", Shown(list.get()));
-    // An entry's value still shows the entry.
-    Give(list.get(), "甲", "乙");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ("乙", Shown(list.get()));
+    ExpectRead(list.get(), "甲", "丙", -1, "未知");
+    ExpectRead(list.get(), "甲", "乙", 1, "乙");  // an entry's value still shows the entry
 
     // A rule: "第N" is 10 + N, an empty text refused, anything else 0; it replaces the OtherText.
     list->SetOtherRule([](const CString& text, int* taken) {
@@ -185,23 +138,28 @@ TEST(FixedList, AValueNoEntryStandsForShowsTheListsTextForItAndARuleComputesOthe
         return true;
     });
     list->ShowUnlistedAs(nullptr);
-    Give(list.get(), "甲", "第3");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(13, value);
-    EXPECT_EQ("第3", Shown(list.get()));  // no entry stands for 13: the text stays
-    Give(list.get(), "乙", "其他");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(0, value);
-    EXPECT_EQ("甲", Shown(list.get()));
-    value = 7;
-    Give(list.get(), "乙", "");
-    EXPECT_FALSE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(7, value);
-    EXPECT_EQ("乙", Shown(list.get()));
+    ExpectRead(list.get(), "甲", "第3", 13, "第3");  // no entry stands for 13: the text stays
+    ExpectRead(list.get(), "乙", "其他", 0, "甲");
+    ExpectRead(list.get(), "乙", "", kRefused, nullptr);
     list->SetOtherRule(nullptr);  // back to the OtherText
-    Give(list.get(), "乙", "");
-    ASSERT_TRUE(ReadFixedList(list.get(), &value));
-    EXPECT_EQ(-1, value);
+    ExpectRead(list.get(), "乙", "", -1, "");
+}
+
+// A text that follows the value taken ("%d" of a number the rule reads) comes before the fixed one.
+TEST(FixedList, AValueNoEntryStandsForMayShowAsItsNumber) {
+    constexpr TextValue kCounts[] = {{"1", 1}, {"2", 2}};
+    std::unique_ptr<CFixedListProp> list(NewFixedListItem("个数", "1", "", 1, kCounts, kOtherRefused));
+    list->SetOtherRule([](const CString& text, int* taken) {
+        *taken = std::atoi(text.str().c_str());
+        return *taken > 0;
+    });
+    list->ShowUnlistedAs("多");
+    list->ShowUnlistedBy([](int taken) { return FormatString("%d", taken); });
+    ExpectRead(list.get(), "1", "12.99", 12, "12");
+    ExpectRead(list.get(), "1", "2.5", 2, "2");  // an entry stands for 2: it shows
+    ExpectRead(list.get(), "2", "零", kRefused, nullptr);
+    list->ShowUnlistedBy(nullptr);  // back to the fixed text
+    ExpectRead(list.get(), "1", "30", 30, "多");
 }
 
 TEST(FixedList, OnlyAFixedListIsOneAndAnyOtherItemIsRefused) {
@@ -209,11 +167,8 @@ TEST(FixedList, OnlyAFixedListIsOneAndAnyOtherItemIsRefused) {
     plain.AddOption("a");
     EXPECT_EQ(nullptr, FixedListOf(&plain));
     EXPECT_EQ(nullptr, FixedListOf(nullptr));
+    ExpectRead(&plain, "a", "b", kRefused, nullptr);
     int value = 3;
-    Give(&plain, "a", "b");
-    EXPECT_FALSE(ReadFixedList(&plain, &value));
-    EXPECT_EQ(3, value);
-    EXPECT_EQ("a", Shown(&plain));
     EXPECT_FALSE(ReadFixedList(nullptr, &value));
     std::unique_ptr<CBCGPProp> list(NewFixedListItem("位置", "", "", 1, kSides, kOtherRefused));
     EXPECT_EQ(list.get(), FixedListOf(list.get()));
@@ -221,55 +176,43 @@ TEST(FixedList, OnlyAFixedListIsOneAndAnyOtherItemIsRefused) {
 
 // ---- the framework's group items are fixed lists --------------------------------------------------
 
-TEST(FixedListGroups, YesNoReadsAnyOtherTextAsNoAndShowsNo) {
-    std::unique_ptr<CBCGPProp> yes(CreateYesNoProp("显示", 1, _variant_t(""), ""));
-    ASSERT_NE(nullptr, FixedListOf(yes.get()));
-    EXPECT_FALSE(yes->IsAllowEdit());
-    for (const char* other : {"无此选项", "", "yes"}) {
-        Give(yes.get(), "是", other);
-        EXPECT_FALSE(ReadYesNo(yes.get())) << other;
-        EXPECT_EQ("否", Shown(yes.get())) << other;
-    }
-    Give(yes.get(), "否", "是");
-    EXPECT_TRUE(ReadYesNo(yes.get()));
-    EXPECT_EQ("是", Shown(yes.get()));
-    // The plain reader only reads.
-    Give(yes.get(), "是", "无此选项");
-    EXPECT_FALSE(GetYesNoProp(yes.get()));
-    EXPECT_EQ("无此选项", Shown(yes.get()));
-}
-
+// Every yes/no list reads its yes as yes and shows it; any other text is no, shown as its no, unless
+// the list refuses it: then nothing is read and the item shows its text from before.
 TEST(FixedListGroups, YesNoListsReadTheirAnswerAndMayRefuseAnyOtherText) {
-    std::unique_ptr<CFixedListProp> yes(NewYesNoList("显示", "否", "", 1));
-    std::unique_ptr<CFixedListProp> strict(NewYesNoList("显示", "否", "", 2, kOtherRefused));
-    ASSERT_EQ(2, yes->GetOptionCount());
-    EXPECT_STREQ("是", yes->GetOption(0));
-    EXPECT_FALSE(yes->IsAllowEdit());
-    bool answer = false;
-    Give(yes.get(), "否", "是");
-    ASSERT_TRUE(ReadYesNo(yes.get(), &answer));
-    EXPECT_TRUE(answer);
-    Give(yes.get(), "是", "无此选项");
-    ASSERT_TRUE(ReadYesNo(yes.get(), &answer));
-    EXPECT_FALSE(answer);
-    EXPECT_EQ("否", Shown(yes.get()));
-    Give(yes.get(), "否", "是");
-    EXPECT_TRUE(ReadYesNo(yes.get()));
-
-    answer = true;
-    Give(strict.get(), "是", "无此选项");
-    EXPECT_FALSE(ReadYesNo(strict.get(), &answer));
-    EXPECT_TRUE(answer);
-    EXPECT_EQ("是", Shown(strict.get()));
-
-    // Any two-state list: its value is not 0.
     constexpr TextValue kAllowed[] = {{"允许", 1}, {"不允许", 0}};
-    std::unique_ptr<CFixedListProp> allowed(NewFixedListItem("编辑", "允许", "", 3, kAllowed, OtherTakenAs(0)));
-    Give(allowed.get(), "不允许", "允许");
-    EXPECT_TRUE(ReadYesNo(allowed.get()));
+    struct Case {
+        std::unique_ptr<CBCGPProp> item;
+        const char* yes;
+        const char* no;
+        bool refuses;
+    } cases[] = {
+        {std::unique_ptr<CBCGPProp>(CreateYesNoProp("显示", 1, _variant_t(""), "")), "是", "否", false},
+        {std::unique_ptr<CBCGPProp>(NewYesNoList("显示", "否", "", 2)), "是", "否", false},
+        {std::unique_ptr<CBCGPProp>(NewYesNoList("显示", "否", "", 3, kOtherRefused)), "是", "否", true},
+        {std::unique_ptr<CBCGPProp>(NewFixedListItem("编辑", "允许", "", 4, kAllowed, OtherTakenAs(0))), "允许",
+         "不允许", false},
+    };
+    for (Case& c : cases) {
+        CBCGPProp* item = c.item.get();
+        const DWORD_PTR id = item->GetData();
+        ASSERT_NE(nullptr, FixedListOf(item)) << id;
+        EXPECT_FALSE(item->IsAllowEdit()) << id;
+        Give(item, c.no, c.yes);
+        EXPECT_TRUE(ReadYesNo(item)) << id;
+        EXPECT_EQ(c.yes, Shown(item)) << id;
+        for (const char* other : {"无此选项", "", "yes"}) {
+            bool answer = true;
+            Give(item, c.yes, other);
+            EXPECT_EQ(!c.refuses, ReadYesNo(item, &answer)) << id << " " << other;
+            EXPECT_EQ(c.refuses, answer) << id << " " << other;
+            EXPECT_EQ(c.refuses ? c.yes : c.no, Shown(item)) << id << " " << other;
+        }
+    }
 
-    // A switch some group builds as a plain item: "是" yes, anything else no, never refused.
-    CBCGPProp plain("显示", _variant_t("否"), "", 4);
+    // A switch some group builds as a plain item: "是" yes, anything else no, never refused; the
+    // plain reader only reads.
+    CBCGPProp plain("显示", _variant_t("否"), "", 5);
+    bool answer = false;
     Give(&plain, "否", "是");
     ASSERT_TRUE(ReadYesNo(&plain, &answer));
     EXPECT_TRUE(answer);
@@ -278,6 +221,10 @@ TEST(FixedListGroups, YesNoListsReadTheirAnswerAndMayRefuseAnyOtherText) {
     EXPECT_FALSE(answer);
     EXPECT_EQ("yes", Shown(&plain));
     EXPECT_FALSE(ReadYesNo(nullptr));
+    std::unique_ptr<CBCGPProp> yes(CreateYesNoProp("显示", 6, _variant_t(""), ""));
+    Give(yes.get(), "是", "无此选项");
+    EXPECT_FALSE(GetYesNoProp(yes.get()));
+    EXPECT_EQ("无此选项", Shown(yes.get()));
 }
 
 TEST(FixedListGroups, OrientationReadsAnyOtherTextAsVerticalAndShowsIt) {
@@ -302,74 +249,50 @@ TEST(FixedListGroups, AlignmentsRefuseAnyOtherTextUnlessTheirListTakesIt) {
     std::unique_ptr<CBCGPProp> h(CreateHAlignProp("对齐", 1, ""));
     std::unique_ptr<CBCGPProp> v(CreateVAlignProp("纵向对齐", OtherTakenAs(2)));
     EXPECT_EQ(kVAlignPropId, v->GetData());
-    int value = -1;
-    Give(h.get(), "居中", "右对齐");
-    ASSERT_TRUE(ReadFixedList(h.get(), &value));
-    EXPECT_EQ(2, value);
-    Give(h.get(), "居中", "无此选项");
-    EXPECT_FALSE(ReadFixedList(h.get(), &value));
-    EXPECT_EQ("居中", Shown(h.get()));
-    Give(v.get(), "顶对齐", "无此选项");
-    ASSERT_TRUE(ReadFixedList(v.get(), &value));
-    EXPECT_EQ(2, value);
-    EXPECT_EQ("底对齐", Shown(v.get()));
+    ExpectRead(h.get(), "居中", "右对齐", 2, "右对齐");
+    ExpectRead(h.get(), "居中", "无此选项", kRefused, nullptr);
+    ExpectRead(v.get(), "顶对齐", "无此选项", 2, "底对齐");
 }
 
+// Each group's switch reads any other text as no and shows "否": the shown flags of lines and
+// points, the fill flag, and the transparent background of both fill groups.
 TEST(FixedListGroups, ShownFlagsAndTransparentBackgroundsShowTheAnswerTaken) {
     std::unique_ptr<CBCGPProp> line(CreateShowLineProp("线", 100));
     std::unique_ptr<CBCGPProp> point(CreateShowPointProp("点", 200));
     std::unique_ptr<CBCGPProp> fill(CreateFillProp("填充", 300));
+    std::unique_ptr<CBCGPProp> planeFill(CreateFillProp("填充", kPlaneFillGroupId));
     auto flags = std::make_unique<CBCGPProp>("填充", 400, FALSE);
     CreateFillFlagProp(flags.get(), 400);
-
-    QXLOGPEN pen;
-    QXLOGPOINT symbol;
-    QXLOGBRUSH brush;
-    brush.backMode = kBackModeTransparent;
-    bool shown = true;
-    Give(line->GetSubItem(0), "是", "无此选项");
-    GetShowLineSubProp(line->GetSubItem(0), pen, 0, &shown);
-    EXPECT_FALSE(shown);
-    EXPECT_EQ("否", Shown(line->GetSubItem(0)));
-    shown = true;
-    Give(point->GetSubItem(0), "是", "");
-    GetShowPointSubProp(point->GetSubItem(0), symbol, 0, &shown);
-    EXPECT_FALSE(shown);
-    EXPECT_EQ("否", Shown(point->GetSubItem(0)));
-    Give(fill->GetSubItem(5), "是", "无此选项");
-    ASSERT_TRUE(GetFillSubProp(fill->GetSubItem(5), nullptr, 5, brush));
-    EXPECT_EQ(kBackModeOpaque, brush.backMode);
-    EXPECT_EQ("否", Shown(fill->GetSubItem(5)));
-    bool filled = true;
-    Give(flags->GetSubItem(0), "是", "无此选项");
-    GetFillFlagSubProp(flags->GetSubItem(0), &filled, 0, nullptr, brush);
-    EXPECT_FALSE(filled);
-    EXPECT_EQ("否", Shown(flags->GetSubItem(0)));
-}
-
-TEST(FixedListGroups, ThePlaneFillGroupsTransparentBackgroundShowsTheOptionTaken) {
-    std::unique_ptr<CBCGPProp> fill(CreateFillProp("填充", kPlaneFillGroupId));
-    CBCGPProp* transparent = fill->GetSubItem(5);
-    ASSERT_EQ(kPlaneFillTransparentId, transparent->GetData());
-    QXLOGBRUSH brush;
-    brush.backMode = kBackModeTransparent;
-    Give(transparent, "是", "无此选项");
-    ASSERT_TRUE(ReadFillSubItem(transparent, &brush));
-    EXPECT_EQ(kBackModeOpaque, brush.backMode);
-    EXPECT_EQ("否", Shown(transparent));
-    Give(transparent, "否", "是");
-    ASSERT_TRUE(ReadFillSubItem(transparent, &brush));
-    EXPECT_EQ(kBackModeTransparent, brush.backMode);
+    ASSERT_EQ(kPlaneFillTransparentId, planeFill->GetSubItem(5)->GetData());
+    CBCGPProp* const switches[] = {line->GetSubItem(0), point->GetSubItem(0), fill->GetSubItem(5),
+                                   planeFill->GetSubItem(5), flags->GetSubItem(0)};
+    for (const char* text : {"无此选项", "", "是"}) {
+        const bool yes = std::string(text) == "是";
+        for (CBCGPProp* item : switches) Give(item, yes ? "否" : "是", text);
+        QXLOGPEN pen;
+        QXLOGPOINT symbol;
+        QXLOGBRUSH brush, planeBrush;
+        brush.backMode = planeBrush.backMode = yes ? kBackModeOpaque : kBackModeTransparent;
+        bool lineShown = !yes, pointShown = !yes, filled = !yes;
+        GetShowLineSubProp(switches[0], pen, 0, &lineShown);
+        GetShowPointSubProp(switches[1], symbol, 0, &pointShown);
+        ASSERT_TRUE(GetFillSubProp(switches[2], nullptr, 5, brush)) << text;
+        ASSERT_TRUE(ReadFillSubItem(switches[3], &planeBrush)) << text;
+        GetFillFlagSubProp(switches[4], &filled, 0, nullptr, brush);
+        EXPECT_EQ(yes, lineShown) << text;
+        EXPECT_EQ(yes, pointShown) << text;
+        EXPECT_EQ(yes, filled) << text;
+        EXPECT_EQ(yes ? kBackModeTransparent : kBackModeOpaque, brush.backMode) << text;
+        EXPECT_EQ(yes ? kBackModeTransparent : kBackModeOpaque, planeBrush.backMode) << text;
+        for (CBCGPProp* item : switches) EXPECT_EQ(yes ? "是" : "否", Shown(item)) << item->GetData() << " " << text;
+    }
 }
 
 TEST(FixedListGroups, ArrowStylesAreFixedListsReadingAnyOtherTextAsNoArrow) {
     std::unique_ptr<CBCGPProp> group(CreateLineProp("线", 10, true));
     for (int i : {3, 4}) {
-        CFixedListProp* arrow = FixedListOf(group->GetSubItem(i));
-        ASSERT_NE(nullptr, arrow) << i;
-        EXPECT_EQ(3, arrow->GetOptionCount());
-        EXPECT_STREQ("空", arrow->TextOf(0));
-        EXPECT_STREQ("直角样式", arrow->TextOf(2));
+        ASSERT_NE(nullptr, FixedListOf(group->GetSubItem(i))) << i;
+        ExpectRead(group->GetSubItem(i), "直角样式", "无此选项", 0, "空");
     }
 }
 

@@ -168,10 +168,13 @@ TEST(LineGroups, EnableLinePropSkipsSubItemsOfOtherClasses) {
 }
 
 TEST(LineGroups, ArrowTypesAndTexts) {
-    EXPECT_EQ(ArrowTypeFromText("简单样式"), 1);
-    EXPECT_EQ(ArrowTypeFromText("直角样式"), 2);
-    EXPECT_EQ(ArrowTypeFromText("空"), 0);
-    EXPECT_EQ(ArrowTypeFromText("箭头"), 0);
+    std::unique_ptr<CBCGPProp> group(CreateLineProp("线", 300, true));
+    CBCGPProp* begin = group->GetSubItem(3);
+    for (const auto& [text, type] : {std::pair{"简单样式", 1}, {"直角样式", 2}, {"空", 0}, {"箭头", 0}}) {
+        begin->SetValue(_variant_t(text));
+        EXPECT_EQ(ReadArrowType(begin), type) << text;
+    }
+    EXPECT_EQ(Text(begin), "空") << "any other text shows the type taken";
     EXPECT_EQ(ArrowTypeToText(1), CString("简单样式"));
     EXPECT_EQ(ArrowTypeToText(2), CString("直角样式"));
     EXPECT_EQ(ArrowTypeToText(7), CString("空"));
@@ -215,7 +218,9 @@ TEST(LineGroups, SetArrowLinePropResetsOptionsAndShowsTheBeginLength) {
 
 TEST(LineGroups, ApplyArrowPropReachesSelectedPolylinesOfTheTypeName) {
     ArrowScene s;
-    CBCGPProp item("开始样式", _variant_t("简单样式"));
+    std::unique_ptr<CBCGPProp> group(CreateLineProp("线", 300, true));
+    CBCGPProp& item = *group->GetSubItem(3);
+    item.SetValue(_variant_t("简单样式"));
     ApplyArrowProp(&item, &s.edited, 0);
     EXPECT_EQ(s.edited.GetBegArrow()->GetArrowType(), 1);
     EXPECT_EQ(s.sibling.GetBegArrow()->GetArrowType(), 1);

@@ -4,8 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <memory>
 #include <string>
-#include <tuple>
+#include <vector>
 
 #include "ItemPane.h"
 #include "bcg/PropList.h"
@@ -16,9 +17,12 @@
 #include "framework/PropItems.h"
 #include "framework/PropSizeText.h"
 #include "support/ReportFromCode.h"
+#include "support/ReportsAsTyped.h"
 
+using tsltest::DrivenPage;
 using tsltest::HostWindow;
 using tsltest::ItemPane;
+using tsltest::ItemState;
 
 namespace {
 
@@ -61,75 +65,52 @@ struct Pane {
     Pane() { EXPECT_TRUE(pane.Open(host)); }
     ~Pane() { pane.DestroyWindow(); }
     CBCGPProp* Item(DWORD_PTR id) { return pane.GetPropList().FindItemByData(id, TRUE); }
-    std::string Shown(DWORD_PTR id) { return platform::GridDriver::Info(Item(id)).value; }
+    std::string Value(DWORD_PTR id) { return platform::GridDriver::Info(Item(id)).value; }
     void Type(DWORD_PTR id, const std::string& text) { driver.TypeText(Item(id), text); }
     void Report(DWORD_PTR id, const _variant_t& value) { tsltest::ReportFromCode(pane.GetPropList(), Item(id), value); }
 };
 
-// What the item made of a text: whether its list heard of it, the value text the list read, and
-// what the item shows after.
-using Answer = std::tuple<bool, std::string, std::string>;
-
-// What the item held before the text.
-struct State {
-    const char* name;
-    std::function<void(Pane&, DWORD_PTR)> reach;
-};
-const State kStates[] = {
-    {"fresh", [](Pane&, DWORD_PTR) {}},
-    {"after a number reported as a double", [](Pane& p, DWORD_PTR id) { p.Report(id, _variant_t(2.0)); }},
-    {"after a refused typed text", [](Pane& p, DWORD_PTR id) { p.Type(id, "-1"); }},
-    {"after a refused report", [](Pane& p, DWORD_PTR id) { p.Report(id, "-1"); }},
-    {"after a text reported", [](Pane& p, DWORD_PTR id) { p.Report(id, "4"); }},
-};
-
-// The answer to text in a fresh pane brought to the state, typed or reported; nullopt-like false
-// when typing it would be no edit (the text the item shows).
-bool AnswerTo(const State& state, DWORD_PTR id, const char* text, bool typed, Answer* answer) {
-    Pane p;
-    state.reach(p, id);
-    if (typed && p.Shown(id) == text) return false;
-    p.pane.changes.clear();
-    if (typed)
-        p.Type(id, text);
-    else
-        p.Report(id, text);
-    const bool heard = !p.pane.changes.empty();
-    *answer = Answer(heard, heard ? p.pane.changes.back().value : std::string(), p.Shown(id));
-    return true;
+// A fresh pane; its answer is the value text its list last heard of ("-" for none).
+DrivenPage OpenPane() {
+    auto pane = std::make_shared<Pane>();
+    return tsltest::Drive(
+        *pane, pane, [](Pane& p) { p.pane.changes.clear(); },
+        [](Pane& p) { return p.pane.changes.empty() ? std::string("-") : p.pane.changes.back().value; });
 }
 
+// What the item held before the text.
+const std::vector<ItemState> kStates = {
+    {"fresh", [](DrivenPage&, DWORD_PTR) {}},
+    {"after a number reported as a double", [](DrivenPage& p, DWORD_PTR id) { p.report(id, _variant_t(2.0)); }},
+    {"after a refused typed text", [](DrivenPage& p, DWORD_PTR id) { p.type(id, "-1"); }},
+    {"after a refused report", [](DrivenPage& p, DWORD_PTR id) { p.report(id, "-1"); }},
+    {"after a text reported", [](DrivenPage& p, DWORD_PTR id) { p.report(id, "4"); }},
+};
+
 TEST(ReportsAsTyped, EveryNumberItemGivesAReportTheAnswerOfTheSameTextTypedInEveryState) {
-    for (const State& state : kStates)
-        for (DWORD_PTR id : {kNumberId, kWholeId, kSizeId, kCountId})
-            for (const char* text : {"", "3x", "1:2", "1.2.3", "0:1", "7", "-0", "1e39", "abc"}) {
-                Answer typed, reported;
-                if (!AnswerTo(state, id, text, true, &typed)) continue;
-                ASSERT_TRUE(AnswerTo(state, id, text, false, &reported));
-                EXPECT_EQ(typed, reported) << state.name << ", item " << id << ": \"" << text << "\"";
-            }
+    for (DWORD_PTR id : {kNumberId, kWholeId, kSizeId, kCountId})
+        tsltest::ExpectReportsAnswerAsTyped("item " + std::to_string(id), id, OpenPane,
+                                            {"", "3x", "1:2", "1.2.3", "0:1", "7", "-0", "1e39", "abc"}, kStates);
 }
 
 // The numbers themselves: "3x" is 3 and "" is 0 for the number item, in every state; the item
 // read whole refuses both, also after a number reported as a double made it hold a double.
 TEST(ReportsAsTyped, ANumberItemReadsTheLeadingNumberAndATextItemReadWholeRefusesIt) {
-    for (const State& state : kStates)
+    for (const ItemState& state : kStates)
         for (bool typed : {true, false}) {
             const std::string how = std::string(state.name) + (typed ? ", typed" : ", reported");
-            Answer answer;
-            AnswerTo(state, kNumberId, "3x", typed, &answer);
-            EXPECT_EQ(answer, Answer(true, "3", "3.00")) << how;
-            AnswerTo(state, kNumberId, "1:2", typed, &answer);
-            EXPECT_EQ(answer, Answer(true, "1", "1.00")) << how;
-            if (AnswerTo(state, kNumberId, "", typed, &answer)) EXPECT_EQ(answer, Answer(true, "0", "0.00")) << how;
+            std::string answer;
+            tsltest::AnswerTo(OpenPane, kNumberId, state, "3x", typed, &answer);
+            EXPECT_EQ("3\nshown 3.00", answer) << how;
+            tsltest::AnswerTo(OpenPane, kNumberId, state, "1:2", typed, &answer);
+            EXPECT_EQ("1\nshown 1.00", answer) << how;
+            if (tsltest::AnswerTo(OpenPane, kNumberId, state, "", typed, &answer))
+                EXPECT_EQ("0\nshown 0.00", answer) << how;
+            DrivenPage before = OpenPane();
+            state.reach(before, kWholeId);
             for (const char* text : {"3x", "1:2", "1.2.3"}) {
-                Pane p;
-                state.reach(p, kWholeId);
-                const std::string before = p.Shown(kWholeId);
-                p.pane.changes.clear();
-                typed ? p.Type(kWholeId, text) : p.Report(kWholeId, text);
-                EXPECT_TRUE(p.pane.changes.empty()) << how << ": " << text;
-                EXPECT_EQ(before, p.Shown(kWholeId)) << how << ": " << text;
+                ASSERT_TRUE(tsltest::AnswerTo(OpenPane, kWholeId, state, text, typed, &answer)) << how;
+                EXPECT_EQ("-\nshown " + before.value(kWholeId), answer) << how << ": " << text;
             }
         }
 }
@@ -163,16 +144,16 @@ TEST(ReportsAsTyped, ATakenReportIsHeldInTheItemsOwnType) {
 TEST(ReportsAsTyped, ARefreshShowsWhatItSetAndARefusalPutsBackTheTextFromBeforeTheReport) {
     Pane p;
     p.Item(kNumberId)->SetValue(_variant_t(""));
-    EXPECT_EQ("", p.Shown(kNumberId));
+    EXPECT_EQ("", p.Value(kNumberId));
     p.Report(kNumberId, "-1");
     EXPECT_TRUE(p.pane.changes.empty());
-    EXPECT_EQ("", p.Shown(kNumberId));
+    EXPECT_EQ("", p.Value(kNumberId));
     // A report taken, then refused by the list itself: the item shows the text from before it.
     p.Report(kNumberId, "3x");
     ASSERT_EQ(1u, p.pane.changes.size());
-    EXPECT_EQ("3.00", p.Shown(kNumberId));
+    EXPECT_EQ("3.00", p.Value(kNumberId));
     ShowTextBefore(p.Item(kNumberId));
-    EXPECT_EQ("", p.Shown(kNumberId));
+    EXPECT_EQ("", p.Value(kNumberId));
 }
 
 }  // namespace

@@ -288,6 +288,10 @@ TEST(BorderGrid, ShowFlagDisablesTheTicksAtOnceAndLineItemsFollowTheStyleAtRefre
         EXPECT_TRUE(open.Enabled(id)) << id;
     ASSERT_TRUE(open.Pick(CPropListBorderGrid::kGLineStyleId, "十字标记"));
     EXPECT_EQ(CQXObjectBorder::GRID_CROSS, lined->GetGGridDrawType());
+    // Any other style text from code draws no lines and shows "无", as the refresh shows it.
+    open.Report(CPropListBorderGrid::kGLineStyleId, _variant_t("虚线"));
+    EXPECT_EQ(CQXObjectBorder::GRID_NONE, lined->GetGGridDrawType());
+    EXPECT_EQ("无", open.Value(CPropListBorderGrid::kGLineStyleId));
 }
 
 TEST(BorderGrid, KilometreIntervalsAreKeptAsFloatsAndNeverNegative) {

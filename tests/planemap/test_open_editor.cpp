@@ -21,6 +21,7 @@
 #include "planemap/layers/PropListPieLayerData.h"
 #include "planemap/layers/PropListWellLabel.h"
 #include "planemap/layers/PropListWellSymbol.h"
+#include "support/OpenEditor.h"
 
 namespace {
 
@@ -28,6 +29,8 @@ using planetest::MakePen;
 using planetest::OpenList;
 using planetest::PenOf;
 using planetest::PointOf;
+using tsltest::OpenEditor;
+using tsltest::PickStyle;
 
 CQXObjectPoint* AddPoint(parsnip::MapFixture& map, float size, UINT style) {
     CQXObjectPoint* point = map.AddPoint("井点", {0, 0});
@@ -43,20 +46,6 @@ CQXObjectPolyline* AddLine(parsnip::MapFixture& map, const char* typeName, const
     QXLOGPEN copy = pen;
     line->SetLogPen(&copy);
     return line;
-}
-
-// The user opens the item's editor: it stays open while the host announces other objects.
-template <class List>
-CBCGPProp* OpenEditor(OpenList<List>& open, DWORD_PTR id) {
-    CBCGPProp* item = open.Item(id);
-    EXPECT_TRUE(open.grid().OpenEditor(item)) << id;
-    return item;
-}
-
-// The user picks the style whose entry reads style in the item's drop-down.
-template <class List>
-bool PickStyle(OpenList<List>& open, DWORD_PTR id, UINT style) {
-    return open.grid().PickDropDownEntry(open.Item(id), std::to_string(style));
 }
 
 UINT StyleShown(CBCGPProp* item) { return dynamic_cast<CPropStyleCombox*>(item)->GetVal(); }

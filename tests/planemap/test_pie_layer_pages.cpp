@@ -9,6 +9,7 @@
 #include "CodeReport.h"
 #include "PieFixture.h"
 #include "PlaneListFixture.h"
+#include "framework/FixedList.h"
 #include "hostlibs/Parsnip/MapFixture.h"
 #include "hostlibs/Parsnip/ParsnipTesting.h"
 #include "hosttypes/Moraine/PieLayer.h"
@@ -70,12 +71,18 @@ TEST(PieLayerDisplay, LabelTextsDependOnTheShape) {
     EXPECT_EQ("纵向百分比", page.Value(O::kFirstContentId));
     ASSERT_TRUE(page.Pick(O::kFirstContentId + 1, "横向百分比"));
     EXPECT_EQ(1, w.pie.GetTextShowStyle(2));
+    // A content list reads every content text, also one its shape does not offer; any other as 0.
+    const CFixedListProp* contents = FixedListOf(page.Item(O::kFirstContentId));
+    ASSERT_NE(nullptr, contents);
+    int style = -1;
+    EXPECT_TRUE(contents->ValueOf("纵向百分比", &style));
+    EXPECT_EQ(4, style);
+    EXPECT_TRUE(contents->ValueOf("百分之", &style));
+    EXPECT_EQ(0, style);
 
     w.pie.SetShapeType(3);
     page.Show(w.layer);
     EXPECT_EQ(nullptr, page.list().GetPropList().FindItemByData(O::kTextPosId, TRUE));
-    EXPECT_EQ(4, O::TextShowStyleFromName("纵向百分比"));
-    EXPECT_EQ(0, O::TextShowStyleFromName("百分之"));
 }
 
 TEST(PieLayerDisplay, TheScaleCountsOnlyForProportionalPies) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "CodeReport.h"
 #include "PlaneListFixture.h"
 #include "bcg/DateTimeProp.h"
 #include "framework/FillSubItems.h"
@@ -203,33 +204,25 @@ struct DatePage {
 // picked is: not even the real-time flag is written, nothing is redrawn, and the item shows the
 // stored date. A text that is no date is refused the same way.
 TEST(PieDateReports, ADateOutOfOrderReportedDoesNothingAtAll) {
-    struct Case {
-        DWORD_PTR id;
-        _variant_t value;
-        COleDateTime stored;
+    const COleDateTime begin(2024, 1, 1, 0, 0, 0), end(2024, 12, 31, 0, 0, 0);
+    const std::pair<DWORD_PTR, _variant_t> cases[] = {
+        {D::kDateBeginId, _variant_t(COleDateTime(2025, 2, 1, 0, 0, 0).m_dt)},
+        {D::kDateEndId, _variant_t(COleDateTime(2023, 2, 1, 0, 0, 0).m_dt)},
+        {D::kDateBeginId, _variant_t("2025-02-01")},
+        {D::kDateEndId, _variant_t("3x")},
+        {D::kDateBeginId, _variant_t("")},
     };
-    const Case cases[] = {
-        {D::kDateBeginId, _variant_t(COleDateTime(2025, 2, 1, 0, 0, 0).m_dt), COleDateTime(2024, 1, 1, 0, 0, 0)},
-        {D::kDateEndId, _variant_t(COleDateTime(2023, 2, 1, 0, 0, 0).m_dt), COleDateTime(2024, 12, 31, 0, 0, 0)},
-        {D::kDateBeginId, _variant_t("2025-02-01"), COleDateTime(2024, 1, 1, 0, 0, 0)},
-        {D::kDateEndId, _variant_t("3x"), COleDateTime(2024, 12, 31, 0, 0, 0)},
-        {D::kDateBeginId, _variant_t(""), COleDateTime(2024, 1, 1, 0, 0, 0)},
-    };
-    for (const Case& c : cases) {
+    for (const auto& [id, value] : cases) {
         DatePage page;
         const uint64_t stamp = page.layer->GetTimeStamp();
-        const int redraws = page.open->Redraws();
-        parsnip::testing::ClearCallLog();
-        page.open->Report(c.id, c.value);
-        const std::string how = std::to_string(c.id) + " " + std::string(VariantToText(c.value));
-        EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetModifyObject")) << how;
-        EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetDateBegin")) << how;
-        EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetDateEnd")) << how;
-        EXPECT_EQ(stamp, page.layer->GetTimeStamp()) << how;
-        EXPECT_EQ(redraws, page.open->Redraws()) << how;
-        EXPECT_EQ(c.stored, page.Date(c.id)->GetDate()) << how;
-        EXPECT_EQ(COleDateTime(2024, 1, 1, 0, 0, 0), page.pie.GetDateBegin()) << how;
-        EXPECT_EQ(COleDateTime(2024, 12, 31, 0, 0, 0), page.pie.GetDateEnd()) << how;
+        const std::string how = std::string(VariantToText(value));
+        planetest::ExpectOnlyItemShowsStored(
+            *page.open, id, how, page.open->Value(id),
+            [&, id = id, &value = value](CBCGPProp*) { page.open->Report(id, value); });
+        EXPECT_EQ(stamp, page.layer->GetTimeStamp()) << id << " " << how;
+        EXPECT_EQ(id == D::kDateBeginId ? begin : end, page.Date(id)->GetDate()) << id << " " << how;
+        EXPECT_EQ(begin, page.pie.GetDateBegin()) << id << " " << how;
+        EXPECT_EQ(end, page.pie.GetDateEnd()) << id << " " << how;
     }
 }
 

@@ -56,22 +56,22 @@ DrivenPage Open(List* (*make)(World&), CPlObjInterface* (*shown)(World&),
     auto open = std::make_shared<OpenList<List>>(make(*world));
     open->Show(shown(*world));
     world->open = open;
-    DrivenPage page;
-    tsltest::Drive(page, *open);
-    page.trace = [] { lodestar::testing::ClearCallLog(); };
-    page.dump = [w = world.get()] { return w->Dump(); };
-    page.keep = world;
-    return page;
+    return tsltest::Drive(
+        *open, world, [](World&) { lodestar::testing::ClearCallLog(); }, [](World& w) { return w.Dump(); });
 }
 
-CPlObjInterface* Entity(World& w) { return &w.g.entity; }
-CPlObjInterface* Label(World& w) { return w.g.Label(0); }
-CPlObjInterface* Line(World& w) { return &w.g.projected; }
-CPlObjInterface* Head(World& w) { return w.g.Head(0); }
-CPlObjInterface* Upper(World& w) { return w.g.Upper(0); }
-template <CPlObjInterface* (*object)(World&)>
-std::vector<CPlObjInterface*> Alone(World& w) {
-    return {object(w)};
+auto* Entity(World& w) { return &w.g.entity; }
+auto* Label(World& w) { return w.g.Label(0); }
+auto* Line(World& w) { return &w.g.projected; }
+auto* Head(World& w) { return w.g.Head(0); }
+auto* Upper(World& w) { return w.g.Upper(0); }
+
+// List open on the object object gives; an object's own page with that object alone active.
+template <class List, auto object, bool alone = true>
+DrivenPage On() {
+    return Open(
+        +[](World& w) { return new List(object(w)); }, +[](World& w) -> CPlObjInterface* { return object(w); },
+        alone ? +[](World& w) { return std::vector<CPlObjInterface*>{object(w)}; } : nullptr);
 }
 
 struct Case {
@@ -82,63 +82,32 @@ struct Case {
     double scale;  // the stored value of the number typed
 };
 
-// Each page on its own object, the object pages with their object alone active.
-DrivenPage LabelPage() {
-    return Open(
-        +[](World& w) { return new CPlWellLabelProperty(w.g.Label(0)); }, Label, Alone<Label>);
-}
-DrivenPage LinePage() {
-    return Open(
-        +[](World& w) { return new CPlProfilelineProperty(&w.g.projected); }, Line, Alone<Line>);
-}
-DrivenPage SymbolPage() {
-    return Open(
-        +[](World& w) { return new CPlWellSymbolProperty(w.g.Head(0)); }, Head, Alone<Head>);
-}
-DrivenPage TrackPage() {
-    return Open(
-        +[](World& w) { return new CPlWellTrackProperty(w.g.Upper(0)); }, Upper, Alone<Upper>);
-}
-DrivenPage DataPage() {
-    return Open(
-        +[](World& w) { return new CPlLayerData(&w.g.entity); }, Entity);
-}
-DrivenPage LayerLinePage() {
-    return Open(
-        +[](World& w) { return new CPlLayerLine(&w.g.entity); }, Entity);
-}
-DrivenPage WellNamePage() {
-    return Open(
-        +[](World& w) { return new CPlLayerWellName(&w.g.entity); }, Entity);
-}
-DrivenPage LayerSymbolPage() {
-    return Open(
-        +[](World& w) { return new CPlLayerWellSymbol(&w.g.entity); }, Entity);
-}
-
 double Stored(float value) { return static_cast<double>(value); }
 
 const Case kCases[] = {
-    {"label size", CPlWellLabelProperty::kSizeId, LabelPage,
+    {"label size", CPlWellLabelProperty::kSizeId, On<CPlWellLabelProperty, Label>,
      [](World& w) { return Stored(w.g.Label(0)->GetLabelFont().size); }, 100},
-    {"line width", CPlProfilelineProperty::kWidthId, LinePage,
+    {"line width", CPlProfilelineProperty::kWidthId, On<CPlProfilelineProperty, Line>,
      [](World& w) { return Stored(w.g.projected.GetLinePen().width); }, 100},
-    {"line angle", CPlProfilelineProperty::kAngleId, LinePage, [](World& w) { return w.g.projected.GetAngle(); }, 1},
-    {"sea-level depth", CPlLayerData::kSeaLevelDepthId, DataPage, [](World&) { return Layer()->m_dSeaLevelDepth; }, 1},
-    {"layer line width", CPlLayerLine::kWidthId, LayerLinePage,
+    {"line angle", CPlProfilelineProperty::kAngleId, On<CPlProfilelineProperty, Line>,
+     [](World& w) { return w.g.projected.GetAngle(); }, 1},
+    {"sea-level depth", CPlLayerData::kSeaLevelDepthId, On<CPlLayerData, Entity, false>,
+     [](World&) { return Layer()->m_dSeaLevelDepth; }, 1},
+    {"layer line width", CPlLayerLine::kWidthId, On<CPlLayerLine, Entity, false>,
      [](World&) { return Stored(Layer()->m_profileLinePen.width); }, 100},
-    {"well-name size", CPlLayerWellName::kSizeId, WellNamePage, [](World&) { return Stored(Layer()->m_nameFont.size); },
-     100},
-    {"well-name offset", CPlLayerWellName::kOffsetId, WellNamePage, [](World&) { return Layer()->m_dNameOffset; }, 1},
-    {"symbol size", CPlWellSymbolProperty::kSymbolGroupId + 2, SymbolPage,
+    {"well-name size", CPlLayerWellName::kSizeId, On<CPlLayerWellName, Entity, false>,
+     [](World&) { return Stored(Layer()->m_nameFont.size); }, 100},
+    {"well-name offset", CPlLayerWellName::kOffsetId, On<CPlLayerWellName, Entity, false>,
+     [](World&) { return Layer()->m_dNameOffset; }, 1},
+    {"symbol size", CPlWellSymbolProperty::kSymbolGroupId + 2, On<CPlWellSymbolProperty, Head>,
      [](World& w) { return Stored(w.g.Head(0)->GetSymbolLogPoint().size); }, 100},
-    {"layer symbol size", CPlLayerWellSymbol::kSizeId, LayerSymbolPage,
+    {"layer symbol size", CPlLayerWellSymbol::kSizeId, On<CPlLayerWellSymbol, Entity, false>,
      [](World&) { return Stored(Layer()->GetSymbolPoint(PL_SYMBOL_CURRENT).size); }, 100},
-    {"head symbol size", CPlLayerWellSymbol::kHeadGroupId + 3, LayerSymbolPage,
+    {"head symbol size", CPlLayerWellSymbol::kHeadGroupId + 3, On<CPlLayerWellSymbol, Entity, false>,
      [](World&) { return Stored(Layer()->GetSymbolPoint(PL_SYMBOL_HEAD).size); }, 100},
-    {"track width", CPlWellTrackProperty::kFirstLineId + 1, TrackPage,
+    {"track width", CPlWellTrackProperty::kFirstLineId + 1, On<CPlWellTrackProperty, Upper>,
      [](World& w) { return Stored(w.g.Upper(0)->GetLogPen().width); }, 100},
-    {"layer track width", CPlLayerWellSymbol::kUpperTrackGroupId + 3, LayerSymbolPage,
+    {"layer track width", CPlLayerWellSymbol::kUpperTrackGroupId + 3, On<CPlLayerWellSymbol, Entity, false>,
      [](World&) { return Stored(Layer()->GetWellTrackPen(PL_TRACK_UPPER).width); }, 100},
 };
 

@@ -43,28 +43,23 @@ struct GraphWorld {
 
 DrivenPage OpenGraph() {
     auto world = std::make_shared<GraphWorld>();
-    DrivenPage page;
-    Drive(page, world->page.open);
-    page.trace = [w = world.get()] { w->calls = std::make_unique<CallTrace>(w->page.section.Section()); };
-    page.dump = [w = world.get()] {
-        const CMapProperty& r = w->page.Record();
-        std::ostringstream out;
-        out << r.m_virStratumPen.width << ' ' << r.m_stratumNameFont.size << ' ' << r.m_dTopDepth << ' '
-            << r.m_dWellWidth << ' ' << r.m_dLeftJoint << ' ' << r.m_dEqualInterval << '\n'
-            << (w->calls ? w->calls->Text() : "");
-        return out.str();
-    };
-    page.keep = world;
-    return page;
+    return Drive(
+        world->page.open, world, [](GraphWorld& w) { w.calls = std::make_unique<CallTrace>(w.page.section.Section()); },
+        [](GraphWorld& w) {
+            const CMapProperty& r = w.page.Record();
+            std::ostringstream out;
+            out << r.m_virStratumPen.width << ' ' << r.m_stratumNameFont.size << ' ' << r.m_dTopDepth << ' '
+                << r.m_dWellWidth << ' ' << r.m_dLeftJoint << ' ' << r.m_dEqualInterval << '\n'
+                << (w.calls ? w.calls->Text() : "");
+            return out.str();
+        });
 }
 
 // ---- the single-well pages ----------------------------------------------------------------------------------
 
 struct SingleWellPages {
     SingleWorld world;
-    std::unique_ptr<SinglePage<CsglLstWell>> well;
-    std::unique_ptr<SinglePage<CSglLstCtrlLine>> line;
-    std::unique_ptr<SinglePage<CLstSglSandSetor>> sands;
+    std::shared_ptr<void> page;  // closed before the world goes
     std::unique_ptr<SingleTrace> calls;
     SingleWellPages() {
         world.Record().m_bEnvelopeVisible = true;
@@ -80,19 +75,21 @@ struct SingleWellPages {
     }
 };
 
-// The page in slot, made on the object made gives, then shown the object shown gives.
-template <class List, class Made>
-DrivenPage OpenSingle(std::unique_ptr<SinglePage<List>> SingleWellPages::*slot, Made* (*made)(SingleWorld&),
-                      ScObjInterface* (*shown)(SingleWorld&)) {
+auto* WellOf(SingleWorld& w) { return &w.Well(); }
+auto* LineOf(SingleWorld& w) { return &w.Line(); }
+auto* SectionOf(SingleWorld& w) { return &w.Section(); }
+ScObjInterface* ObjectOf(SingleWorld& w) { return w.Object(); }
+
+// List made on the object made gives, then shown the object shown gives.
+template <class List, auto made, auto shown>
+DrivenPage OpenSingle() {
     auto world = std::make_shared<SingleWellPages>();
-    SinglePage<List>& open = *((world.get()->*slot) = std::make_unique<SinglePage<List>>(made(world->world)));
-    open.Show(shown(world->world));
-    DrivenPage page;
-    Drive(page, open.open);
-    page.trace = [w = world.get()] { w->calls = std::make_unique<SingleTrace>(w->world.Section()); };
-    page.dump = [w = world.get()] { return w->Dump(); };
-    page.keep = world;
-    return page;
+    auto open = std::make_shared<SinglePage<List>>(made(world->world));
+    open->Show(shown(world->world));
+    world->page = open;
+    return Drive(
+        open->open, world, [](SingleWellPages& w) { w.calls = std::make_unique<SingleTrace>(w.world.Section()); },
+        [](SingleWellPages& w) { return w.Dump(); });
 }
 
 // ---- the fault-point page -------------------------------------------------------------------------------------
@@ -117,18 +114,15 @@ struct FaultWorld {
 
 DrivenPage OpenFaultPoint() {
     auto world = std::make_shared<FaultWorld>();
-    DrivenPage page;
-    Drive(page, *world->open);
-    page.trace = [w = world.get()] { w->calls = std::make_unique<CallTrace>(w->section.Section()); };
-    page.dump = [w = world.get()] {
-        std::ostringstream out;
-        out << w->Point().GetLogPoint().size << ' ' << w->Point().GetFaultDepth() << ' ' << w->Point().GetTimeStamp()
-            << ' ' << w->section.Section().GetUpdateCount() << '\n'
-            << (w->calls ? w->calls->Text() : "");
-        return out.str();
-    };
-    page.keep = world;
-    return page;
+    return Drive(
+        *world->open, world, [](FaultWorld& w) { w.calls = std::make_unique<CallTrace>(w.section.Section()); },
+        [](FaultWorld& w) {
+            std::ostringstream out;
+            out << w.Point().GetLogPoint().size << ' ' << w.Point().GetFaultDepth() << ' ' << w.Point().GetTimeStamp()
+                << ' ' << w.section.Section().GetUpdateCount() << '\n'
+                << (w.calls ? w.calls->Text() : "");
+            return out.str();
+        });
 }
 
 // ---- the cases ------------------------------------------------------------------------------------------------
@@ -145,24 +139,10 @@ const Case kCases[] = {
     {"graph: top depth", G::kTopDepthId, OpenGraph},
     {"graph: well width", G::kWellWidthId, OpenGraph},
     {"graph: interval", G::kIntervalId, OpenGraph},
-    {"single well: width", CsglLstWell::kWidthId,
-     [] {
-         return OpenSingle(
-             &SingleWellPages::well, +[](SingleWorld& w) { return &w.Well(); },
-             +[](SingleWorld& w) -> ScObjInterface* { return &w.Well(); });
-     }},
-    {"single well: control line width", CSglLstCtrlLine::kWidthId,
-     [] {
-         return OpenSingle(
-             &SingleWellPages::line, +[](SingleWorld& w) { return &w.Line(); },
-             +[](SingleWorld& w) -> ScObjInterface* { return &w.Line(); });
-     }},
+    {"single well: width", CsglLstWell::kWidthId, OpenSingle<CsglLstWell, WellOf, WellOf>},
+    {"single well: control line width", CSglLstCtrlLine::kWidthId, OpenSingle<CSglLstCtrlLine, LineOf, LineOf>},
     {"single well: envelope width", CLstSglSandSetor::kEnvelopeStyleId + 1,
-     [] {
-         return OpenSingle(
-             &SingleWellPages::sands, +[](SingleWorld& w) { return &w.Section(); },
-             +[](SingleWorld& w) -> ScObjInterface* { return w.Object(); });
-     }},
+     OpenSingle<CLstSglSandSetor, SectionOf, ObjectOf>},
     {"fault point: symbol size", F::kSymbolSizeId, OpenFaultPoint},
     {"fault point: depth", F::kFaultDepthId, OpenFaultPoint},
 };

@@ -29,8 +29,12 @@ TEST(SandFillTypes, TextsBothWays) {
     EXPECT_STREQ("单一填充", CLstSandFill::FillTypeText(3));
     EXPECT_STREQ("无", CLstSandFill::FillTypeText(5));
     EXPECT_STREQ("", CLstSandFill::FillTypeText(6));
-    EXPECT_EQ(1, CLstSandFill::FillTypeOfText("砂岩填充"));
-    EXPECT_EQ(5, CLstSandFill::FillTypeOfText("自定义"));
+    // The page builds the items of its fill's type: a sandstone fill's lithology group; a custom
+    // fill's none.
+    EXPECT_TRUE(FillPage(1).Has(P::kLithologyGroupId));
+    FillPage custom(4);
+    EXPECT_FALSE(custom.Has(P::kSymbolId));
+    EXPECT_FALSE(custom.Has(P::kFillGroupId));
 }
 
 TEST(SandFillPage, FaciesFillOffersTheCatalogueAndShowsTheSandsSymbol) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -44,9 +45,17 @@ TEST(SandDisplayModes, ConvertBothWays) {
     EXPECT_EQ("全部", SandDisplayModeText(0).str());
     EXPECT_EQ("连通", SandDisplayModeText(2).str());
     EXPECT_EQ("", SandDisplayModeText(3).str());
-    EXPECT_EQ(1, SandDisplayModeFromText("射开"));
-    EXPECT_EQ(-1, SandDisplayModeFromText("全部"));
-    EXPECT_EQ(-1, SandDisplayModeFromText("other"));
+    // The "显示" list reads each mode's text; any other text is -1, every sand unit shown.
+    std::unique_ptr<CFixedListProp> list(NewSandDisplayList("显示", "", 1));
+    const auto mode = [&](const char* text) {
+        int value = -99;
+        EXPECT_TRUE(list->ValueOf(text, &value)) << text;
+        return value;
+    };
+    EXPECT_EQ(1, mode("射开"));
+    EXPECT_EQ(0, mode("全部"));
+    EXPECT_EQ(2, mode("连通"));
+    EXPECT_EQ(-1, mode("other"));
 }
 
 TEST(SandPageKinds, ConnectionShowsTheContactInterfaceAndFourFillTypes) {

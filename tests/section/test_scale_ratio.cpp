@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -74,9 +75,11 @@ struct ScaledPage : GraphPage<Container> {
 };
 
 // "9e-307" is a scale by the item's rule (above 0, not the float maximum), but 1000 / 9e-307 is
-// 1.1e309 and 500 / 9e-307 is 5.6e308: neither fits a double.
+// 1.1e309 and 500 / 9e-307 is 5.6e308: neither fits a double. Over a scale of 1e-10, "1.7e308" would
+// be a ratio of 1.7e318 back; "3e38", which the rule takes and which is taken over 1:1000, is refused
+// over 1e-300, whose ratio to it is too small to tell from 0 (3.3e-339).
 template <class Container>
-void TinyScaleOverOneToAThousand(const std::string& kind) {
+void ExtremeScalesAreRefused(const std::string& kind) {
     ScaledPage<Container> page;
     for (bool typed : {true, false}) {
         page.ExpectRefused(G::kXScaleId, "9e-307", typed, kind);
@@ -84,21 +87,7 @@ void TinyScaleOverOneToAThousand(const std::string& kind) {
     }
     EXPECT_EQ("1:1000", page.open.Value(G::kXScaleId));
     EXPECT_EQ("1:500", page.open.Value(G::kYScaleId));
-}
 
-TEST(SectionScaleRatio, ATinyScaleOverOneToAThousandIsRefusedOnEveryKind) {
-    TinyScaleOverOneToAThousand<CrCorrelation>("correlation");
-    TinyScaleOverOneToAThousand<CnConnection>("connection");
-    TinyScaleOverOneToAThousand<CkelReservoir>("reservoir");
-    TinyScaleOverOneToAThousand<CFence>("fence");
-}
-
-// Over a scale of 1e-10, "1.7e308" would be a ratio of 1.7e318 back; "3e38", which the rule takes
-// and which is taken over 1:1000, is refused over 1e-300, whose ratio to it is too small to tell
-// from 0 (3.3e-339).
-template <class Container>
-void HugeScaleOverATinyOne(const std::string& kind) {
-    ScaledPage<Container> page;
     page.Record().m_dXScale = page.Record().m_dYScale = 1e-10;
     page.section.Section().GetScaler()->SetXScale(1e-10);
     page.Refresh();
@@ -119,11 +108,11 @@ void HugeScaleOverATinyOne(const std::string& kind) {
     EXPECT_EQ(3e38, fresh.Record().m_dXScale) << kind;
 }
 
-TEST(SectionScaleRatio, AHugeScaleOverATinyOneIsRefusedOnEveryKind) {
-    HugeScaleOverATinyOne<CrCorrelation>("correlation");
-    HugeScaleOverATinyOne<CnConnection>("connection");
-    HugeScaleOverATinyOne<CkelReservoir>("reservoir");
-    HugeScaleOverATinyOne<CFence>("fence");
+TEST(SectionScaleRatio, ATinyScaleOverOneToAThousandOrAHugeOneOverATinyOneIsRefusedOnEveryKind) {
+    ExtremeScalesAreRefused<CrCorrelation>("correlation");
+    ExtremeScalesAreRefused<CnConnection>("connection");
+    ExtremeScalesAreRefused<CkelReservoir>("reservoir");
+    ExtremeScalesAreRefused<CFence>("fence");
 }
 
 // "1e-300" over 1:1000 is a ratio of 1e303: the wells at (100, 40), (300, -60) and (-250, 10)
@@ -258,6 +247,19 @@ TEST(SectionScaleRatio, SingleWellScales) {
 // The navigation map keeps its proportion by the ratio of its extents: one a double cannot hold (a
 // map 1e-307 wide and 60 high, 6e308), or an edge moved beyond a double, is refused whole; the map
 // is neither moved nor redrawn and the item shows its text from before.
+struct NavigationMap {
+    oriel::SectionFixture<CnConnection> section;
+    ScLookDownForm& map = *section.Section().GetLookDownForm();
+    std::unique_ptr<sectiontest::OpenList<CLstLookDownForm>> open;
+    explicit NavigationMap(const FLOATRECT& rect) {
+        map.SetMapRect(rect);
+        map.SetMaintainScale(true);
+        open = std::make_unique<sectiontest::OpenList<CLstLookDownForm>>(new CLstLookDownForm(&map));
+        open->Show(&map);
+        oriel::testing::ClearCallLog();
+    }
+};
+
 TEST(SectionScaleRatio, NavigationMapProportion) {
     struct Case {
         FLOATRECT rect;
@@ -269,30 +271,17 @@ TEST(SectionScaleRatio, NavigationMapProportion) {
                            {FLOATRECT(0, 1e-300, 1e30, 0), L::kHeightId, "5"},
                            {FLOATRECT(-1.7e308, 80, 1e308, 20), L::kXId, "1e38"}};
     for (const Case& c : kCases) {
-        oriel::SectionFixture<CnConnection> section;
-        ScLookDownForm& map = *section.Section().GetLookDownForm();
-        map.SetMapRect(c.rect);
-        map.SetMaintainScale(true);
-        map.SetTimeStamp(3);
-        sectiontest::OpenList<L> open(new L(&map));
-        open.Show(&map);
-        oriel::testing::ClearCallLog();
-        const std::string shown = open.Value(c.id);
-        open.Type(c.id, c.text);
-        EXPECT_EQ(shown, open.Value(c.id)) << c.text;
+        NavigationMap nav(c.rect);
+        const std::string shown = nav.open->Value(c.id);
+        nav.open->Type(c.id, c.text);
+        EXPECT_EQ(shown, nav.open->Value(c.id)) << c.text;
         EXPECT_TRUE(oriel::testing::CallLog().empty()) << c.text;
-        EXPECT_TRUE(map.GetMapRect() == c.rect) << c.text;
-        EXPECT_EQ(0, section.Section().GetModifyFlag()) << c.text;
+        EXPECT_TRUE(nav.map.GetMapRect() == c.rect) << c.text;
+        EXPECT_EQ(0, nav.section.Section().GetModifyFlag()) << c.text;
     }
     // A proportion that fits is kept as before: 60 / 50 of a width of 100.
-    oriel::SectionFixture<CnConnection> section;
-    ScLookDownForm& map = *section.Section().GetLookDownForm();
-    map.SetMapRect(FLOATRECT(10, 80, 60, 20));
-    map.SetMaintainScale(true);
-    sectiontest::OpenList<L> open(new L(&map));
-    open.Show(&map);
-    oriel::testing::ClearCallLog();
-    ASSERT_TRUE(open.Type(L::kWidthId, "100"));
+    NavigationMap nav(FLOATRECT(10, 80, 60, 20));
+    ASSERT_TRUE(nav.open->Type(L::kWidthId, "100"));
     EXPECT_TRUE(sectiontest::Logged("ScLookDownForm::SetPosition(60,50,100,120,0)"));
 }
 

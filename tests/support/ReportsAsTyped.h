@@ -9,6 +9,7 @@
 #include <initializer_list>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "bcg/PropList.h"
 #include "mfc/Variant.h"
@@ -26,15 +27,22 @@ struct DrivenPage {
     std::shared_ptr<void> keep;         // the world the page lives in
 };
 
-// Drives a test's open list (Type, Item, Value) through page.
-template <class Open>
-void Drive(DrivenPage& page, Open& open) {
+// A page driven through a test's open list (Type, Item, Value) that lives in world: trace(world)
+// starts following what the page does, dump(world) tells it.
+template <class Open, class World, class Trace, class Dump>
+DrivenPage Drive(Open& open, std::shared_ptr<World> world, Trace trace, Dump dump) {
+    DrivenPage page;
     page.type = [&open](DWORD_PTR id, const std::string& text) { open.Type(id, text); };
     page.report = [&open](DWORD_PTR id, const _variant_t& value) {
         CBCGPProp* item = open.Item(id);
         if (item && item->GetPropList()) ReportFromCode(*item->GetPropList(), item, value);
     };
     page.value = [&open](DWORD_PTR id) { return open.Value(id); };
+    World* w = world.get();
+    page.trace = [w, trace] { trace(*w); };
+    page.dump = [w, dump] { return dump(*w); };
+    page.keep = std::move(world);
+    return page;
 }
 
 // What a number item held before the text: nothing yet, a number reported as a double, a refused
@@ -43,7 +51,7 @@ struct ItemState {
     const char* name;
     std::function<void(DrivenPage&, DWORD_PTR)> reach;
 };
-inline const ItemState kNumberStates[] = {
+inline const std::vector<ItemState> kNumberStates = {
     {"fresh", [](DrivenPage&, DWORD_PTR) {}},
     {"after a number reported as a double", [](DrivenPage& p, DWORD_PTR id) { p.report(id, _variant_t(2.0)); }},
     {"after a refused typed text", [](DrivenPage& p, DWORD_PTR id) { p.type(id, "1e999"); }},
@@ -68,8 +76,9 @@ inline bool AnswerTo(const std::function<DrivenPage()>& open, DWORD_PTR id, cons
 
 // Each text reported into item id gets the answer the same text typed gets, in every state.
 inline void ExpectReportsAnswerAsTyped(const std::string& name, DWORD_PTR id, const std::function<DrivenPage()>& open,
-                                       std::initializer_list<const char*> texts) {
-    for (const ItemState& state : kNumberStates)
+                                       std::initializer_list<const char*> texts,
+                                       const std::vector<ItemState>& states = kNumberStates) {
+    for (const ItemState& state : states)
         for (const char* text : texts) {
             std::string typed, reported;
             if (!AnswerTo(open, id, state, text, true, &typed)) continue;

@@ -8,17 +8,13 @@
 #include "hostlibs/Zephyr/ZephyrTesting.h"
 #include "hosttypes/Zephyr/DIOilTest.h"
 #include "hosttypes/Zephyr/WpOilTest.h"
+#include "support/OpenEditor.h"
 #include "wellplot/LstOther.h"
 #include "wellplot/intervals/LstOilTestPie.h"
 
 namespace {
 
-template <class List>
-CBCGPProp* OpenEditor(wptest::OpenPage<List>& page, DWORD_PTR id) {
-    CBCGPProp* item = page.Item(id);
-    EXPECT_TRUE(page.grid().OpenEditor(item)) << id;
-    return item;
-}
+using tsltest::OpenEditor;
 
 void SetBorder(CWpKit* kit, UINT style, float width) {
     QXLOGPEN pen = kit->GetBorderPen();
