@@ -5,6 +5,7 @@
 #include "ProfilelineProp/PlPageSupport.h"
 #include "ProfilelineProp/ProfilelineTexts.h"
 #include "framework/GroupEdits.h"
+#include "framework/FixedList.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/ItemGroupsFill.h"
@@ -188,7 +189,7 @@ bool CPlLayerWellSymbol::EditPointGroup(CLayerProperty& layer, CBCGPProp* item, 
     QXLOGPOINT point = layer.GetSymbolPoint(kind);
     const int position = static_cast<int>(item->GetData() - group - 1);
     if (position == 0)
-        shown = IsYesText(item);
+        shown = ReadYesNo(item);
     else if (!ReadEditedField(item, point, kAfterShowSwitch))
         return false;
     layer.SetSymbolPoint(kind, point);
@@ -202,7 +203,7 @@ bool CPlLayerWellSymbol::EditTrackGroup(CLayerProperty& layer, CBCGPProp* item, 
     QXLOGPEN pen = layer.GetWellTrackPen(kind);
     const int position = static_cast<int>(item->GetData() - group - 1);
     if (position == 0)
-        shown = IsYesText(item);
+        shown = ReadYesNo(item);
     else if (!ReadEditedPen(item, pen, kAfterShowSwitch))
         return false;
     layer.SetWellTrackPen(kind, pen);

@@ -87,8 +87,6 @@ CBCGPColorProp* NewGroupColorProp(const CString& name, const char* description, 
     return colour;
 }
 
-bool IsYesText(CBCGPProp* item) { return item && ItemText(item) == kYes; }
-
 // ---- builders ------------------------------------------------------------------------------------
 
 // ---- rules ---------------------------------------------------------------------------------------------

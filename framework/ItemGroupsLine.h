@@ -75,5 +75,3 @@ TESSALY_API void ApplyArrowProp(CBCGPProp* item, CQXObject* object, int index);
 // A colour item starting black, with the other-colour button and the automatic button.
 CBCGPColorProp* NewGroupColorProp(const CString& name, const char* description, DWORD_PTR data,
                                   COLORREF automaticColor);
-// Whether an item's text is exactly the yes text.
-bool IsYesText(CBCGPProp* item);

@@ -93,8 +93,11 @@ void CPropListWellPath::ShowStored(CQXObjectLine* line, CBCGPProp* item) {
     wellitems::ShowPenField(item, pen, kStyleId, kWidthId, kColorId);
 }
 
+// A refused pen field shows the stored pen again; a refused way of drawing shows the text it replaced
+// (the line the window shows may already have been rebuilt by the last way taken).
 void CPropListWellPath::ShowItemAgain(CBCGPProp* item) {
-    if (CQXObjectLine* line = Line(); line && item) ShowStored(line, item);
+    if (item && item->GetData() != kTrackModeId)
+        if (CQXObjectLine* line = Line()) ShowStored(line, item);
     CWndLstPlane::ShowItemAgain(item);
 }
 
@@ -129,7 +132,7 @@ LRESULT CPropListWellPath::OnPropertyChanged(WPARAM, LPARAM lParam) {
                 int track = 0;
                 if (!ReadFixedList(item, &track)) return 0;
                 if (!ApplyWellPathMode(line, track != 0)) {
-                    ShowItemAgain(item);
+                    ShowStored(line, item);
                     return 0;
                 }
                 break;

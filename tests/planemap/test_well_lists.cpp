@@ -247,6 +247,9 @@ TEST(WellPathList, OnlyAnInclinedWellsLineIsRebuiltAndTheNewLineIsSelected) {
     EXPECT_EQ("上部井斜线", std::string(rebuilt->GetTypeName().GetString()));
     EXPECT_EQ(2, rebuilt->GetShapeType());
     EXPECT_EQ(2, w.wells->GetObjectCount());  // the vertical well's line and the new one
+    // Before the host shows the new line, a report the item refuses (bytes that are no text) leaves
+    // the mode just taken showing, not the mode of the line the window was opened on.
+    planetest::ExpectCodeReportRefused(open, CPropListWellPath::kTrackModeId, "\xE4\xB8", "直线");
     open.Show(rebuilt);
     EXPECT_EQ("直线", open.Value(CPropListWellPath::kTrackModeId));
 }

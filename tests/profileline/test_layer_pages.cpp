@@ -127,6 +127,20 @@ TEST(ProfileLayerPages, ListsReadAnyOtherTextAsTheirPagesDo) {
     symbols.Report(CPlLayerWellSymbol::kTrackModeId, "曲线");
     EXPECT_FALSE(Layer()->m_bStraightTrack);
     EXPECT_EQ(symbols.Value(CPlLayerWellSymbol::kTrackModeId), "实际轨迹");
+    // The symbol and track groups' switches: any other text hides the kind and shows "否".
+    const std::pair<DWORD_PTR, bool (*)()> switches[] = {
+        {CPlLayerWellSymbol::kHeadGroupId + 1, [] { return Layer()->GetSymbolVisible(PL_SYMBOL_HEAD); }},
+        {CPlLayerWellSymbol::kBottomGroupId + 1, [] { return Layer()->GetSymbolVisible(PL_SYMBOL_BOTTOM); }},
+        {CPlLayerWellSymbol::kUpperTrackGroupId + 1, [] { return Layer()->GetWellTrackVisible(PL_TRACK_UPPER); }},
+        {CPlLayerWellSymbol::kLowerTrackGroupId + 1, [] { return Layer()->GetWellTrackVisible(PL_TRACK_LOWER); }},
+    };
+    for (const auto& [id, shown] : switches) {
+        ASSERT_TRUE(symbols.Pick(id, "是")) << id;
+        ASSERT_TRUE(shown()) << id;
+        symbols.Report(id, "无此选项");
+        EXPECT_FALSE(shown()) << id;
+        EXPECT_EQ(symbols.Value(id), "否") << id;
+    }
 }
 
 // ---- line page -----------------------------------------------------------------------------------------
