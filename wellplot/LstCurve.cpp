@@ -222,7 +222,8 @@ void ShowStoredCurveNumber(CWpCurve* curve, CBCGPProp* item) {
 }
 
 // The fill list: add a fill, choose one ("填充N", offered for each fill), show, hide or delete them
-// all; any other text (reported from code) is refused. Only "添加新填充" is offered until a curve shows.
+// all; any other text chooses the fill numbered after its first two characters (a text shorter
+// than that is refused). Only "添加新填充" is offered until a curve shows.
 CFixedListProp* NewFillList() {
     CFixedListProp* list = NewFixedListItem("列表", "", "", CLstCurve::kFillListId, kFillOperations, kOtherRefused);
     list->SetOtherRule([](const CString& text, int* operation) {
@@ -231,6 +232,11 @@ CFixedListProp* NewFillList() {
     });
     list->OfferOnly({kAddFill});
     return list;
+}
+
+// What the fill list shows for the curve's current fill, as the refresh writes it.
+CString CurrentFillText(CWpCurve* curve) {
+    return CurrentFill(curve) ? FormatString("%s%d", kFillPrefix, curve->FillAt()) : CString(kNoFill);
 }
 
 }  // namespace
@@ -505,7 +511,7 @@ void CLstCurve::ShowFills(CWpCurve* curve) {
         list->AddOption(kDeleteAll);
     }
     CWpCurve::tagCVEFILL* fill = CurrentFill(curve);
-    ShowTextIfChanged(list, fill ? FormatString("%s%d", kFillPrefix, curve->FillAt()) : CString(kNoFill));
+    ShowTextIfChanged(list, CurrentFillText(curve));
     if (!fill) return;
 
     group->AddSubItem(NewFixedListItem(wptext::kVisibility, fill->shown ? wptext::kShown : wptext::kHidden,
@@ -631,6 +637,9 @@ bool CLstCurve::EditItem(CWpCurve* curve, CBCGPProp* item, int choice) {
             break;
         case kFillListId:
             curve->Operation(choice);
+            // A fill chosen by a text that is no option shows the fill the curve holds as current.
+            if (!FixedListOf(item)->TextOf(choice) && item->FindOption(text) < 0)
+                ShowTextIfChanged(item, CurrentFillText(curve));
             SetKitTimeStamp(curve);
             break;
         case kFillShownId:

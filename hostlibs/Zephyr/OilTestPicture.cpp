@@ -3,11 +3,13 @@
 #include <cmath>
 #include <utility>
 
+#include "hostlibs/Zephyr/KitStore.h"
 #include "hostlibs/Zephyr/ZephyrTesting.h"
 #include "hosttypes/Zephyr/DIOilTest.h"
 #include "hosttypes/Zephyr/WpOilTest.h"
 #include "hosttypes/Zephyr/WpPicture.h"
 
+using zephyr::detail::Arg;
 using zephyr::detail::Record;
 using zephyr::detail::Stamp;
 
@@ -69,31 +71,32 @@ void CWpOilTest::UpdateField(int index, const CString& text) {
 }
 
 // ---- picture segments ----------------------------------------------------------------------------
-// A segment's rectangle lies in plot coordinates growing upward: depth d is at y = -d.
+// A segment's rectangle lies in plot coordinates growing upward: depth d is at y = -d (0 - d, so
+// that a depth of 0 is +0 either way).
 double CWpPicture::GetActiveSegTopDepth() {
     CgPicSegment* seg = GetActiveSeg();
-    return seg ? -seg->GetTop() : 0;
+    return seg ? 0.0 - seg->GetTop() : 0;
 }
 
 double CWpPicture::GetActiveSegBotDepth() {
     CgPicSegment* seg = GetActiveSeg();
-    return seg ? -seg->GetBottom() : 0;
+    return seg ? 0.0 - seg->GetBottom() : 0;
 }
 
 bool CWpPicture::SetActiveSegTopDepth(double depth) {
-    Record("CWpPicture::SetActiveSegTopDepth", this, std::to_string(depth));
+    Record("CWpPicture::SetActiveSegTopDepth", this, Arg(depth));
     CgPicSegment* seg = GetActiveSeg();
     if (!seg || !std::isfinite(depth) || depth >= -seg->GetBottom()) return false;
-    seg->SetTop(-depth);
+    seg->SetTop(0.0 - depth);
     Stamp(this);
     return true;
 }
 
 bool CWpPicture::SetActiveSegBotDepth(double depth) {
-    Record("CWpPicture::SetActiveSegBotDepth", this, std::to_string(depth));
+    Record("CWpPicture::SetActiveSegBotDepth", this, Arg(depth));
     CgPicSegment* seg = GetActiveSeg();
     if (!seg || !std::isfinite(depth) || depth <= -seg->GetTop()) return false;
-    seg->SetBottom(-depth);
+    seg->SetBottom(0.0 - depth);
     Stamp(this);
     return true;
 }

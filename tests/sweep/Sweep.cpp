@@ -1854,7 +1854,10 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     // re-applies reports its own message.
     // A fixed list says itself whether it takes the text: one it refuses is a refusal whatever the
     // page did; one it takes runs its steps (a message box may still reject the value).
-    const bool ran = stored || !calls.empty() || paneAfter.redraws != paneBefore.redraws;
+    // A choice whose steps change only the page (a data-source type that fills the table options
+    // and waits for a table) ran them too.
+    const bool ran = stored || !calls.empty() || paneAfter.redraws != paneBefore.redraws ||
+                     !OnlyRowChanged(paneBefore, paneAfter, item);
     const bool refused = leftOpen || refusedByItem ||
                          (list ? !listTakes || (!ran && rejected)
                                : !stored && !handedOn && (rejected || shownAgain));

@@ -217,6 +217,21 @@ TEST_F(CurvePage, TheFillListCountsFillsByCharactersAndDeletedFillsTakeNoEdits) 
     EXPECT_EQ(gr()->FillAt(), 2);
     for (const char* refused : {"", "填"})
         wptest::ExpectShownAgain(page, CLstCurve::kFillListId, _variant_t(refused), "填充2", refused);
+    // Any other text is "填充" followed by its number: "无此选项" holds none, so it is 0 + 7, a fill
+    // the curve does not have; the current fill stays and the list shows it as the refresh does.
+    // "填充02" chooses fill 2 and shows as "填充2".
+    page.Report(page.Item(CLstCurve::kFillListId), _variant_t("填充1"));
+    parsnip::testing::ClearCallLog();
+    page.Report(page.Item(CLstCurve::kFillListId), _variant_t("无此选项"));
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.front().arguments, "7");
+    EXPECT_EQ(gr()->FillAt(), 1);
+    EXPECT_EQ(page.Value(CLstCurve::kFillListId), "填充1");
+    Refresh();
+    EXPECT_EQ(page.Value(CLstCurve::kFillListId), "填充1");
+    page.Report(page.Item(CLstCurve::kFillListId), _variant_t("填充02"));
+    EXPECT_EQ(gr()->FillAt(), 2);
+    EXPECT_EQ(page.Value(CLstCurve::kFillListId), "填充2");
 
     ASSERT_TRUE(page.Pick(CLstCurve::kLeftFillId + 1, "是"));
     page.Show(gr());

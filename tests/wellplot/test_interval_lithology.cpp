@@ -263,6 +263,21 @@ TEST(LithologyPageTest, WithoutAnActiveIntervalTheSixItemsAreEmpty) {
     zephyr::testing::Touch(lith);
     page.Show(lith);
     for (DWORD_PTR id = CLstColth::kTopId; id <= CLstColth::kColthTypeId; ++id) EXPECT_EQ(page.Value(id), "") << id;
+    // The lists keep the options of the last interval, yet a pick (or a name typed) has no
+    // interval to go to: refused, the kit is not asked with interval -1 and nothing is marked
+    // modified or redrawn; the item shows "" again.
+    EXPECT_EQ(page.Options(page.Item(CLstColth::kColorNameId)).size() > 1, true);
+    for (DWORD_PTR id : {CLstColth::kColorNameId, CLstColth::kColthTypeId}) {
+        const std::string pick = page.Options(page.Item(id)).back();
+        parsnip::testing::ClearCallLog();
+        const int redraws = page.Redraws();
+        ASSERT_TRUE(page.Pick(id, pick.c_str())) << pick;
+        EXPECT_EQ(wptest::AllCalls(), Names()) << pick;
+        EXPECT_EQ(page.Redraws(), redraws) << pick;
+        EXPECT_EQ(page.Value(id), "") << pick;
+    }
+    wptest::ExpectShownAgain(page, CLstColth::kColthNameId, _variant_t("细砂岩"), "", "a name without an interval");
+    EXPECT_EQ(lith->GetColorName(0), "");
 }
 
 // ---- rock samples -----------------------------------------------------------------------------

@@ -90,6 +90,22 @@ TEST(ParamGeneralPage, GraphicsIsStoredAtOnceWithoutRedrawAndDisablesTableAndFie
     EXPECT_FALSE(page.Enabled(P::kFieldId));
     EXPECT_EQ(page.Value(P::kTableId), "");
     EXPECT_EQ(redraws, page.Redraws());
+
+    // "井数据" reported from code over the graphics source is that type: it changes only the page
+    // (the kit keeps "图形" until a table is chosen, nothing redraws): table and field are enabled
+    // and the table offers the tables of the current well.
+    parsnip::testing::ClearCallLog();
+    page.Report(page.Item(P::kSourceTypeId), _variant_t("井数据"));
+    EXPECT_EQ(page.Value(P::kSourceTypeId), "井数据");
+    EXPECT_EQ(page.kit()->GetDataType(), "图形");
+    EXPECT_EQ(CallsOn(page.kit()), Names());
+    EXPECT_EQ(redraws, page.Redraws());
+    EXPECT_TRUE(page.Enabled(P::kTableId));
+    EXPECT_TRUE(page.Enabled(P::kFieldId));
+    EXPECT_EQ(page.Options(page.Item(P::kTableId)), (Names{"测井解释", "分层数据"}));
+    ASSERT_TRUE(page.Pick(P::kTableId, "分层数据"));
+    EXPECT_EQ(page.kit()->GetDataType(), "当前井");
+    EXPECT_EQ(page.kit()->GetDataTable(), "分层数据");
 }
 
 TEST(ParamGeneralPage, DiscreteDataIsStoredOnlyWhenAFieldIsChosen) {

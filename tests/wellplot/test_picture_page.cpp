@@ -1,6 +1,8 @@
 // The picture page: the first tab named after the kit's type, the title font in its units, the
 // active segment's items (disabled without one, zoom and offsets only for graphics), refused
 // depths and sizes, and the scale-lock check box that always tells the page.
+#include <cmath>
+
 #include "WellPlotFixture.h"
 #include "bcg/VisualManager.h"
 #include "framework/PropWndMgr.h"
@@ -104,6 +106,21 @@ TEST(PicturePage, ARefusedDepthShowsTheKitsDepthAgain) {
     EXPECT_EQ(page.Value(Pic::kBottomDepthId), "110.00");
     ASSERT_TRUE(page.Type(Pic::kTopDepthId, "95.5"));
     EXPECT_DOUBLE_EQ(page.kit()->GetActiveSegTopDepth(), 95.5);
+
+    // "1e-310" is a depth above the top: the kit is asked with that very number and refuses it.
+    parsnip::testing::ClearCallLog();
+    ASSERT_TRUE(page.Type(Pic::kBottomDepthId, "1e-310"));
+    const auto& log = parsnip::testing::CallLog();
+    ASSERT_FALSE(log.empty());
+    EXPECT_EQ(log.front().operation, "CWpPicture::SetActiveSegBotDepth");
+    EXPECT_EQ(log.front().arguments, "1e-310");
+    EXPECT_DOUBLE_EQ(page.kit()->GetActiveSegBotDepth(), 110);
+    EXPECT_EQ(page.Value(Pic::kBottomDepthId), "110.00");
+    // "nan" is no number: a top of 0, kept as +0 (the segment keeps depths downward as negatives).
+    ASSERT_TRUE(page.Type(Pic::kTopDepthId, "nan"));
+    EXPECT_EQ(page.kit()->GetActiveSegTopDepth(), 0);
+    EXPECT_FALSE(std::signbit(page.kit()->GetActiveSegTopDepth()));
+    EXPECT_FALSE(std::signbit(page.kit()->GetActiveSeg()->GetTop()));
 }
 
 TEST(PicturePage, TheSpaceBarAndTheBoxToggleTheLockAndTheKitAlwaysHears) {

@@ -63,6 +63,17 @@ TEST(ResultPage, GraphicsStoresTheLogInterpretationFieldAndWellDataAsksForCurren
     EXPECT_EQ(page.kit()->GetDataField(), "电测解释");
     EXPECT_EQ(CallsOn(page.kit()), (Names{"CWpResult::SetData"}));  // no redraw
 
+    // "井数据" reported from code is that type: only the page changes until a field is chosen.
+    parsnip::testing::ClearCallLog();
+    const int redraws = page.Redraws();
+    page.Report(page.Item(R::kSourceTypeId), _variant_t("井数据"));
+    EXPECT_EQ(page.Value(R::kSourceTypeId), "井数据");
+    EXPECT_EQ(page.kit()->GetDataType(), "图形");
+    EXPECT_EQ(CallsOn(page.kit()), Names());
+    EXPECT_EQ(page.Redraws(), redraws);
+    EXPECT_TRUE(page.Enabled(R::kTableId));
+    EXPECT_EQ(page.Options(page.Item(R::kTableId)), (Names{"测井解释", "分层数据"}));
+
     ASSERT_TRUE(page.Pick(R::kSourceTypeId, "井数据"));
     EXPECT_EQ(page.Options(page.Item(R::kTableId)), (Names{"测井解释", "分层数据"}));
     ASSERT_TRUE(page.Pick(R::kTableId, "分层数据"));

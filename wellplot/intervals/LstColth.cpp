@@ -272,7 +272,13 @@ LRESULT CLstColth::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     CWpCorelith* kit = Kit();
     // A list's text stands for the value stored; a text the list refuses writes nothing at all.
     int choice = 0;
-    if (!item || !kit || !wellplot::ReadChoice(item, &choice) || !WriteBaseBack(wParam, lParam)) return 0;
+    if (!item || !kit || !wellplot::ReadChoice(item, &choice)) return 0;
+    // An interval's name or code with no active interval has nowhere to go: refused, nothing runs.
+    if (IsActiveSegName(item->GetData()) && kit->GetActiveSeg() < 0) {
+        ShowKitValue(item);
+        return 0;
+    }
+    if (!WriteBaseBack(wParam, lParam)) return 0;
 
     if (IsStyleGroup(item->GetParent())) {
         if (!EditStyleGroup(kit, item)) return 0;
@@ -341,6 +347,10 @@ LRESULT CLstColth::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     kit->InvalidSelf();
     kit->UpdateSelf();
     return 0;
+}
+
+bool CLstColth::IsActiveSegName(DWORD_PTR id) {
+    return id == kColthNameId || id == kColorNameId || id == kCtOilNameId || id == kColthTypeId;
 }
 
 bool CLstColth::IsStyleGroup(CBCGPProp* group) {

@@ -61,6 +61,7 @@ private:
     void ChooseSource(CWpCorelith* kit, int source);
     void ChooseTable(CWpCorelith* kit, const CString& text);
     static CString ActiveSegText(CWpCorelith* kit, DWORD_PTR id);
+    static bool IsActiveSegName(DWORD_PTR id);
     static bool IsStyleGroup(CBCGPProp* group);
     // False when the edited size or width was refused.
     bool EditStyleGroup(CWpCorelith* kit, CBCGPProp* item);
