@@ -12,10 +12,7 @@
 #include "framework/FixedList.h"
 #include "hosttypes/Thistle/Plots.h"
 
-using charttest::Boxes;
-using charttest::OpenChartPage;
-using charttest::ShapedAxis;
-using charttest::Texts;
+using namespace charttest;
 using namespace chart;
 
 namespace {

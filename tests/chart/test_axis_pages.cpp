@@ -8,10 +8,7 @@
 #include "chart/PropListAxisTick.h"
 #include "framework/FixedList.h"
 
-using charttest::Boxes;
-using charttest::OpenChartPage;
-using charttest::ShapedAxis;
-using charttest::Texts;
+using namespace charttest;
 using namespace chart;
 
 namespace {

@@ -16,10 +16,7 @@
 #include "chart/PropListAxis.h"
 #include "framework/PropStyleCombox.h"
 
-using charttest::Boxes;
-using charttest::OpenChartPage;
-using charttest::ShapedAxis;
-using charttest::Texts;
+using namespace charttest;
 
 namespace {
 

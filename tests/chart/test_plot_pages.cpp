@@ -21,10 +21,7 @@
 #include "chart/PropListTernaryLabel.h"
 #include "chart/PropListTernaryPlot.h"
 
-using charttest::Boxes;
-using charttest::OpenChartPage;
-using charttest::ShapedAxis;
-using charttest::Texts;
+using namespace charttest;
 using namespace chart;
 
 namespace {

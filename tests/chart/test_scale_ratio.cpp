@@ -6,10 +6,7 @@
 #include "ChartPageFixture.h"
 #include "chart/PropListAxis.h"
 
-using charttest::Boxes;
-using charttest::OpenChartPage;
-using charttest::ShapedAxis;
-using charttest::Texts;
+using namespace charttest;
 using namespace chart;
 
 namespace {
