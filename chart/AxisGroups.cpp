@@ -74,15 +74,6 @@ void SetTitlePosOptions(CBCGPProp* item, int axisType) {
     SetListEntries(item, EntriesOf(kTitlePositions), offers);
 }
 
-// The side a tick side text names on an axis type ("无" 0; any other text 1).
-int TickSideOfType(int axisType, const CString& text) {
-    if (text == kNoSide) return 0;
-    const bool swapped = IsOneOf(axisType, {3, 5, 6});
-    if (IsNearSideText(text)) return swapped ? 2 : 1;
-    if (IsFarSideText(text)) return swapped ? 1 : 2;
-    return kOtherTickSide;
-}
-
 }  // namespace
 
 bool ReadAxisBound(const IkelAxis* axis, const CString& text, double* value) {
@@ -95,8 +86,6 @@ bool ReadAxisBound(const IkelAxis* axis, const CString& text, double* value) {
 const char* AxisScaleToText(int scale) { return TextOfValue(kScales, scale, kLogarithmic); }
 const char* TitlePosToText(int pos) { return TextOfValue(kTitlePositions, pos, kPosMiddle); }
 const char* FillDirectionToText(int direction) { return TextOfValue(kFillDirections, direction, kFillDown); }
-
-const char* const kSideTexts[] = {kBottom, kLeft, kOuter, kTop, kRight, kInner};
 
 const SidePair* SideOptions(int axisType) {
     switch (axisType) {
@@ -115,8 +104,11 @@ const SidePair* SideOptions(int axisType) {
     }
 }
 
-bool IsNearSideText(const CString& text) { return text == kBottom || text == kLeft || text == kOuter; }
-bool IsFarSideText(const CString& text) { return text == kTop || text == kRight || text == kInner; }
+std::vector<ListEntry> SideEntries(std::vector<ListEntry> shown, int near, int far) {
+    for (const char* text : {kBottom, kLeft, kOuter}) shown.emplace_back(text, near);
+    for (const char* text : {kTop, kRight, kInner}) shown.emplace_back(text, far);
+    return shown;
+}
 
 const char* TickSideToText(int axisType, int side) {
     if (side != 1 && side != 2) return kNoSide;
@@ -132,13 +124,13 @@ const char* TickSideToText(int axisType, int side) {
 }
 
 void SetTickSideOptions(CBCGPProp* item, int axisType) {
-    // The texts the refresh shows first, so that each side shows as the refresh shows it; then every
-    // other side text, read as the axis type reads it.
-    std::vector<ListEntry> reads = {{kNoSide, 0}, {TickSideToText(axisType, 1), 1}, {TickSideToText(axisType, 2), 2}};
-    for (const char* text : kSideTexts) reads.emplace_back(text, TickSideOfType(axisType, text));
+    const bool swapped = IsOneOf(axisType, {3, 5, 6});
     std::vector<CString> offers = {kNoSide};
     if (const SidePair* pair = SideOptions(axisType)) offers.insert(offers.end(), {pair->first, pair->second});
-    SetListEntries(item, reads, offers);
+    SetListEntries(item,
+                   SideEntries({{kNoSide, 0}, {TickSideToText(axisType, 1), 1}, {TickSideToText(axisType, 2), 2}},
+                               swapped ? 2 : 1, swapped ? 1 : 2),
+                   offers);
 }
 
 CBCGPProp* NewTickSideItem(const char* label, const char* description, DWORD_PTR id) {
@@ -354,9 +346,10 @@ bool IsAxisNumberItem(CBCGPProp* item) { return AxisNumberItemOf(item) != nullpt
 namespace {
 
 // Each check below refuses an entry by showing the axis's value in it again (after the message of a
-// check that has one), but only when told to speak: a group applier keeps the other entries quiet
-// while it finds whether the edited one passes. Each is told which entry the edit named (edited):
-// that one is always the number typed; any other one still showing the axis's value stands for it.
+// check that has one); the bound check only when told to speak: a range applier keeps the other
+// bound quiet while it finds whether the edited one passes. Each is told which entry the edit named
+// (edited): that one is always the number typed; any other one still showing the axis's value
+// stands for it.
 
 // Refuses: the message naming the limit when there is one, then the axis's value again. Always false.
 bool Refuse(bool say, CBCGPProp* item, IkelAxis* axis, const char* message = nullptr, double limit = 0) {
@@ -378,17 +371,17 @@ bool ReadNumber(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis, Number
     return StandsUnedited(item, edited, axis, value) || read(ItemText(item), value);
 }
 
-bool ReadEntry(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis, NumberReader read, double* value, bool say) {
-    return ReadNumber(item, edited, axis, read, value) || Refuse(say, item, axis);
+bool ReadEntry(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis, NumberReader read, double* value) {
+    return ReadNumber(item, edited, axis, read, value) || Refuse(true, item, axis);
 }
 
 // The scale the item names (any other text linear), when the axis takes it: "概率" only for a range
 // strictly inside 0 .. 100.
-bool CheckScaleType(CBCGPProp* item, IkelAxis* axis, int* scale, bool say) {
+bool CheckScaleType(CBCGPProp* item, IkelAxis* axis, int* scale) {
     if (!ReadFixedList(item, scale)) return false;
     if (*scale != kProbabilityScale || (axis->GetMin() > 0 && axis->GetMax() < 100)) return true;
-    if (say) AfxMessageBox(kNoProbability);
-    return Refuse(say, item, axis);
+    AfxMessageBox(kNoProbability);
+    return Refuse(true, item, axis);
 }
 
 // A minimum below other (the maximum it is checked against), or a maximum above other (the
@@ -404,22 +397,22 @@ bool CheckBound(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis, bool i
         return (*bound >= 0 && *bound <= kFullTurn && ordered) ||
                Refuse(say, item, axis, isMin ? kAngleMinRange : kAngleMaxRange, other);
     if (!ordered) return Refuse(say, item, axis, isMin ? kMinBelowMax : kMaxAboveMin, other);
-    return std::isfinite(isMin ? other - *bound : *bound - other) || Refuse(say, item, axis, kRangeTooWide);
+    return std::isfinite(*bound - other) || Refuse(say, item, axis, kRangeTooWide);
 }
 
 // The one limit of a spacing: below limit, the range it divides; otherwise the message naming the
 // limit, and the axis's spacing shown again in the item when there is one.
-bool SpacingBelow(CBCGPProp* item, IkelAxis* axis, double spacing, double limit, bool say) {
-    return spacing < limit || Refuse(say, item, axis, kSpacingBelowRange, limit);
+bool SpacingBelow(CBCGPProp* item, IkelAxis* axis, double spacing, double limit) {
+    return spacing < limit || Refuse(true, item, axis, kSpacingBelowRange, limit);
 }
 
-bool CheckSpacing(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis, double limit, double* spacing, bool say) {
-    if (!ReadNumber(item, edited, axis, &ReadMajorSpacing, spacing)) return Refuse(say, item, axis);
-    return SpacingBelow(item, axis, *spacing, limit, say);
+bool CheckSpacing(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis, double limit, double* spacing) {
+    if (!ReadNumber(item, edited, axis, &ReadMajorSpacing, spacing)) return Refuse(true, item, axis);
+    return SpacingBelow(item, axis, *spacing, limit);
 }
 
-bool CheckDivision(CBCGPProp* item, IkelAxis* axis, int* division, bool say) {
-    return ReadFixedList(item, division) || Refuse(say, item, axis);
+bool CheckDivision(CBCGPProp* item, IkelAxis* axis, int* division) {
+    return ReadFixedList(item, division) || Refuse(true, item, axis);
 }
 
 CBCGPProp* GroupOf(CBCGPProp* edited, IkelAxis* axis) { return edited && axis ? edited->GetParent() : nullptr; }
@@ -429,7 +422,7 @@ CBCGPProp* GroupOf(CBCGPProp* edited, IkelAxis* axis) { return edited && axis ? 
 // text those refuse never comes here, and the title position takes any text.
 bool EditedEntryPasses(CBCGPProp* edited, IkelAxis* axis) {
     int scale = 0;
-    return edited->GetData() != kScaleTypeId || CheckScaleType(edited, axis, &scale, true);
+    return edited->GetData() != kScaleTypeId || CheckScaleType(edited, axis, &scale);
 }
 
 // Whether the edited entry of a typed range passes as the group will apply it: each bound before it
@@ -449,9 +442,9 @@ bool EditedRangeEntryPasses(CBCGPProp* edited, CBCGPProp* group, IkelAxis* axis)
     int division = 0;
     switch (edited->GetData()) {
         case kMajorSpacingId:
-            return CheckSpacing(edited, edited, axis, max - min, &value, true);
+            return CheckSpacing(edited, edited, axis, max - min, &value);
         case kMinorDivisionId:
-            return CheckDivision(edited, axis, &division, true);
+            return CheckDivision(edited, axis, &division);
         default:
             return true;
     }
@@ -460,14 +453,14 @@ bool EditedRangeEntryPasses(CBCGPProp* edited, CBCGPProp* group, IkelAxis* axis)
 // The appliers of one entry, told which entry the edit named.
 bool ApplyScaleType(CBCGPProp* item, IkelAxis* axis) {
     int scale = 0;
-    if (!item || !axis || !CheckScaleType(item, axis, &scale, true)) return false;
+    if (!item || !axis || !CheckScaleType(item, axis, &scale)) return false;
     axis->SetAxisScaleType(scale);
     return true;
 }
 
 bool ApplyLength(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis) {
     double length = 0;
-    if (!item || !axis || !ReadEntry(item, edited, axis, &ReadScaledNumber, &length, true)) return false;
+    if (!item || !axis || !ReadEntry(item, edited, axis, &ReadScaledNumber, &length)) return false;
     axis->SetAxisLength(length);
     return true;
 }
@@ -475,7 +468,7 @@ bool ApplyLength(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis) {
 // Replaces one coordinate of the axis position by the item's number.
 bool ApplyPos(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis, double QXPOINT::*coordinate) {
     double value = 0;
-    if (!item || !axis || !ReadEntry(item, edited, axis, &numtext::PositiveOrZeroNumber, &value, true)) return false;
+    if (!item || !axis || !ReadEntry(item, edited, axis, &numtext::PositiveOrZeroNumber, &value)) return false;
     QXPOINT pos;
     pos.x = pos.y = 0;
     axis->GetAxisPosition(pos);
@@ -500,7 +493,7 @@ bool ApplyMax(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis) {
 
 bool ApplySpacing(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis) {
     double spacing = 0;
-    if (!item || !axis || !CheckSpacing(item, edited, axis, axis->GetMax() - axis->GetMin(), &spacing, true))
+    if (!item || !axis || !CheckSpacing(item, edited, axis, axis->GetMax() - axis->GetMin(), &spacing))
         return false;
     axis->GetTickMarks()->GetMajorTickStruct()->SetSpacing(spacing);
     return true;
@@ -510,7 +503,7 @@ bool ApplySpacing(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis) {
 bool ApplyTitleNumber(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis, NumberReader read,
                       void (CkelAxisTitle::*set)(double)) {
     double value = 0;
-    if (!item || !axis || !ReadEntry(item, edited, axis, read, &value, true)) return false;
+    if (!item || !axis || !ReadEntry(item, edited, axis, read, &value)) return false;
     (axis->GetTitle()->*set)(value);
     return true;
 }
@@ -564,7 +557,7 @@ bool ApplyMajorSpacing(CBCGPProp* item, IkelAxis* axis) { return ApplySpacing(it
 
 bool ApplyMinorDivision(CBCGPProp* item, IkelAxis* axis) {
     int division = 0;
-    if (!item || !axis || !CheckDivision(item, axis, &division, true)) return false;
+    if (!item || !axis || !CheckDivision(item, axis, &division)) return false;
     axis->GetTickMarks()->GetMinorTickStruct()->SetDivision(static_cast<unsigned>(division));
     return true;
 }
@@ -589,7 +582,7 @@ bool ApplyTitleYOffset(CBCGPProp* item, IkelAxis* axis) {
 bool ApplyTitleAngle(CBCGPProp* item, IkelAxis* axis) { return ApplyAngle(item, item, axis); }
 
 bool SpacingFits(IkelAxis* axis, double spacing) {
-    return SpacingBelow(nullptr, axis, spacing, axis->GetMax() - axis->GetMin(), true);
+    return SpacingBelow(nullptr, axis, spacing, axis->GetMax() - axis->GetMin());
 }
 
 // ---- line-plot fill group ------------------------------------------------------------------------------------

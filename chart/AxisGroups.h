@@ -5,8 +5,10 @@
 #pragma once
 
 #include <functional>
+#include <vector>
 
 #include "bcg/Prop.h"
+#include "chart/ChartGroups.h"
 #include "mfc/String.h"
 
 class CkelLinePlotFill;
@@ -79,10 +81,10 @@ struct SidePair {
     const char* second;
 };
 const SidePair* SideOptions(int axisType);
-// Whether the text names the bottom, left or outer side ("下部", "左部", "外部"), the top, right or
-// inner side ("上部", "右部", "内部").
-bool IsNearSideText(const CString& text);
-bool IsFarSideText(const CString& text);
+// What a side list reads: shown (the texts the refresh shows, first, so that each side shows as the
+// refresh shows it), then every side text, a near-side one ("下部", "左部", "外部") standing for near
+// and a far-side one ("上部", "右部", "内部") for far.
+std::vector<ListEntry> SideEntries(std::vector<ListEntry> shown, int near, int far);
 
 // Tick sides (0 none, 1 and 2 the two sides): side 1 and 2 texts by axis type as above, except
 // type 4 "外部"/"内部" and types 3, 5, 6 "内部"/"外部"; side 0 and any other side "无".

@@ -220,12 +220,18 @@ void ApplyLabelPosition(CBCGPProp* edited, CkelPlotLabels* labels) {
 }
 
 namespace {
+bool IsDataGroupItem(CBCGPProp* edited) {
+    CBCGPProp* group = edited ? edited->GetParent() : nullptr;
+    return group && group->GetSubItemsCount() >= 5;
+}
+}  // namespace
 
 // The flag, the column (read from its list only for labels off the Y column), then the rows and the
 // step, each checked as the labels take them: a row out of the plot's range shows its message and
 // the stored row again, a step below 1 the stored step. The edited entry decides: when it is refused
 // nothing of the group is written; another one that no longer passes keeps the stored value.
-bool ApplyLabelDataGroup(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot) {
+bool ApplyLabelData(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot) {
+    if (!IsDataGroupItem(edited) || !labels || !plot) return false;
     CBCGPProp* group = edited->GetParent();
     CkelDataRange* range = plot->GetDataRange();
     CBCGPProp* firstItem = group->GetSubItem(2);
@@ -271,22 +277,10 @@ bool ApplyLabelDataGroup(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* pl
     return true;
 }
 
-bool IsDataGroupItem(CBCGPProp* edited) {
-    CBCGPProp* group = edited ? edited->GetParent() : nullptr;
-    return group && group->GetSubItemsCount() >= 5;
-}
-
-}  // namespace
-
-bool ApplyLabelData(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot) {
-    if (!IsDataGroupItem(edited) || !labels || !plot) return false;
-    return ApplyLabelDataGroup(edited, labels, plot);
-}
-
 bool ApplyBarLabelData(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot, int barColumn) {
     if (!IsDataGroupItem(edited) || !labels || !plot) return false;
     SetBarLabelColumn(edited->GetParent()->GetSubItem(1), plot->GetDataset(), barColumn);
-    return ApplyLabelDataGroup(edited, labels, plot);
+    return ApplyLabelData(edited, labels, plot);
 }
 
 // ---- bar layout group ----------------------------------------------------------------------------

@@ -22,8 +22,7 @@ using Page = CkelPropHistPlot;
 static_assert(DWORD_PTR{Page::kDataTableId} == kPlotDataTableId && DWORD_PTR{Page::kYAxisId} == kPlotYAxisId,
               "the shared data table and axes");
 const PlotItemDef kDataItems[] = {
-    // A name no series carries is passed on as the chart library's index of a missing series.
-    {Page::kDataColumnId, kDataColumn, kDataColumnDescription, true, nullptr, OtherTakenAs(kMissingSeries)},
+    MissingColumnDef(Page::kDataColumnId, kDataColumn, kDataColumnDescription),
     {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false, ReaderRule(&ReadRow)},
     {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false, ReaderRule(&ReadRow)},
 };

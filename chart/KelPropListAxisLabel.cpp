@@ -58,20 +58,10 @@ const char* LabelSideToText(int axisType, int side) {
 }
 
 namespace {
-int LabelSideOfType(int axisType, const CString& text) {
-    const bool swapped = SwapsLabelSides(axisType);
-    if (chart::IsNearSideText(text)) return swapped ? 1 : 0;
-    if (chart::IsFarSideText(text)) return swapped ? 0 : 1;
-    return 0;
-}
-
-// The side texts the refresh shows first, so that each side shows as the refresh shows it; then
-// every side text, read as the axis type reads it.
 std::vector<chart::ListEntry> LabelSideEntries(int axisType) {
-    std::vector<chart::ListEntry> reads = {{LabelSideToText(axisType, 0), 0}, {LabelSideToText(axisType, 1), 1}};
-    for (const char* text : {kBottom, kLeft, kOuter, kTop, kRight, kInner})
-        reads.emplace_back(text, LabelSideOfType(axisType, text));
-    return reads;
+    const bool swapped = SwapsLabelSides(axisType);
+    return chart::SideEntries({{LabelSideToText(axisType, 0), 0}, {LabelSideToText(axisType, 1), 1}}, swapped ? 1 : 0,
+                              swapped ? 0 : 1);
 }
 }  // namespace
 

@@ -134,9 +134,7 @@ void CkelPropListPiePlotLabel::BuildItems(CBCGPPropList& list) {
     CBCGPProp* show = CreateYesNoProp(kShowLabels, kShowId, _variant_t(""), "");
     CBCGPProp* data = NewPlotGroup(kLabelData, kDataGroupId);
     data->AddSubItem(CreateYesNoProp(plottext::kShowDataColumn, kDataColumnValueId, _variant_t(""), ""));
-    // A name no series carries is passed on as the chart library's index of a missing series.
-    data->AddSubItem(NewPlotItem(
-        {kColumnId, plottext::kDataColumn, kLabelColumnDescription, true, nullptr, OtherTakenAs(kMissingSeries)}));
+    data->AddSubItem(NewPlotItem(MissingColumnDef(kColumnId, plottext::kDataColumn, kLabelColumnDescription)));
     AddPlotItems(data, kRowItems);
     CBCGPProp* place = NewPlotGroup(kLabelPosition, kPlaceGroupId);
     place->AddSubItem(NewPlotItem(

@@ -21,10 +21,9 @@ using Page = CkelPropListRosePlot;
 
 const PlotItemDef kDataItems[] = {
     {Page::kDataTableId, kDataTable, kDataTableDescription, true},
-    // A name no series carries is passed on as the chart library's index of a missing series, which
-    // for the count column is its own "无".
-    {Page::kAngleColumnId, kAngleColumn, kAngleColumnDescription, true, nullptr, OtherTakenAs(kMissingSeries)},
-    {Page::kCountColumnId, kCountColumn, kCountColumnDescription, true, nullptr, OtherTakenAs(kMissingSeries)},
+    // For the count column the index of a missing series is its own "无".
+    MissingColumnDef(Page::kAngleColumnId, kAngleColumn, kAngleColumnDescription),
+    MissingColumnDef(Page::kCountColumnId, kCountColumn, kCountColumnDescription),
     {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false, ReaderRule(&ReadRow)},
     {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false, ReaderRule(&ReadRow)},
     {Page::kStepId, charttext::kStep, kIntervalStepDescription, false, ReaderRule(&ReadStep)},

@@ -41,6 +41,11 @@ struct PlotItemDef {
     // For a list: what it takes for a text none of its entries holds.
     OtherText other = kOtherRefused;
 };
+// A column list (choice only) passing a name no series carries on as the chart library's index of a
+// missing series (kMissingSeries).
+inline PlotItemDef MissingColumnDef(DWORD_PTR id, const char* label, const char* description) {
+    return {id, label, description, true, nullptr, OtherTakenAs(kMissingSeries)};
+}
 CBCGPProp* NewPlotItem(const PlotItemDef& def);
 template <std::size_t N>
 void AddPlotItems(CBCGPProp* group, const PlotItemDef (&defs)[N]) {

@@ -20,8 +20,7 @@ using Page = CPropListPiePlot;
 
 const PlotItemDef kDataItems[] = {
     {Page::kDataTableId, kDataTable, kDataTableDescription, true},
-    // A name no series carries is passed on as the chart library's index of a missing series.
-    {Page::kDataColumnId, kDataColumn, kDataColumnDescription, true, nullptr, OtherTakenAs(kMissingSeries)},
+    MissingColumnDef(Page::kDataColumnId, kDataColumn, kDataColumnDescription),
     {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false, ReaderRule(&ReadRow)},
     {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false, ReaderRule(&ReadRow)},
 };

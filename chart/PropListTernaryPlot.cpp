@@ -28,8 +28,7 @@ const PlotItemDef kDataItems[] = {
     {Page::kXColumnId, kXColumn, kXColumnDescription, true},
     {Page::kYColumnId, kYColumn, kYColumnDescription, true},
     {Page::kZColumnId, kZColumn, kZColumnDescription, true},
-    // A class column no series carries is passed on as the chart library's index of a missing series.
-    {Page::kClassColumnId, kClassColumn, kSymbolClassColumnDescription, true, nullptr, OtherTakenAs(kMissingSeries)},
+    MissingColumnDef(Page::kClassColumnId, kClassColumn, kSymbolClassColumnDescription),
     {Page::kFirstRowId, charttext::kFirstRow, kFirstRowDescription, false, ReaderRule(&ReadRow)},
     {Page::kLastRowId, charttext::kLastRow, kLastRowDescription, false, ReaderRule(&ReadRow)},
     {Page::kStepId, charttext::kStep, kStepDescription, false, ReaderRule(&ReadStep)},
