@@ -227,9 +227,9 @@ bool KindOffered(int type, SeriesKinds kinds) {
 }
 }  // namespace
 
-void FillSeriesOptions(CBCGPProp* item, CkelDataset* dataset, SeriesKinds kinds, int column) {
-    if (!item) return;
-    std::vector<CString> offers;
+namespace {
+// The series of the kinds asked for offered after offers (each text once, as SetListEntries offers).
+void OfferSeries(CBCGPProp* item, CkelDataset* dataset, SeriesKinds kinds, int column, std::vector<CString> offers) {
     for (unsigned i = 0; dataset && i < dataset->GetNumOfSeries(); ++i) {
         IkelDataSery* sery = dataset->GetDataSeries(i);
         if (KindOffered(sery->GetType(), kinds)) offers.emplace_back(sery->GetName().c_str());
@@ -239,6 +239,11 @@ void FillSeriesOptions(CBCGPProp* item, CkelDataset* dataset, SeriesKinds kinds,
     if (IkelDataSery* shown = dataset->GetDataSeries(static_cast<unsigned>(column)))
         item->SetValue(_variant_t(shown->GetName().c_str()));
 }
+}  // namespace
+
+void FillSeriesOptions(CBCGPProp* item, CkelDataset* dataset, SeriesKinds kinds, int column) {
+    if (item) OfferSeries(item, dataset, kinds, column, {});
+}
 
 std::vector<CString> ListOptions(CBCGPProp* item) {
     std::vector<CString> options;
@@ -247,19 +252,7 @@ std::vector<CString> ListOptions(CBCGPProp* item) {
 }
 
 void AddSeriesOptions(CBCGPProp* item, CkelDataset* dataset, SeriesKinds kinds, int column) {
-    if (!item || !dataset) return;
-    std::vector<CString> offers = ListOptions(item);
-    std::unordered_set<std::string> offered;
-    for (const CString& text : offers) offered.insert(text.str());
-    for (unsigned i = 0; i < dataset->GetNumOfSeries(); ++i) {
-        IkelDataSery* sery = dataset->GetDataSeries(i);
-        if (KindOffered(sery->GetType(), kinds) && offered.insert(sery->GetName()).second)
-            offers.emplace_back(sery->GetName().c_str());
-    }
-    SetListEntries(item, SeriesEntries(dataset), offers);
-    if (column < 0) return;
-    if (IkelDataSery* shown = dataset->GetDataSeries(static_cast<unsigned>(column)))
-        item->SetValue(_variant_t(shown->GetName().c_str()));
+    if (item && dataset) OfferSeries(item, dataset, kinds, column, ListOptions(item));
 }
 
 void FillNumericColumnOptions(CBCGPProp* item, IkelPlot* plot, int column) {

@@ -67,8 +67,7 @@ CPropLstUniSetSymbol::CPropLstUniSetSymbol(const CString& name, CString value, L
                                            const CString& buttonCaption)
     : CFixedListProp(name, value, description, data, OtherTakenAs(0), true), m_strButtonCaption(buttonCaption) {
     // "是" uniform, "否" and any other text not.
-    AddEntry(grouptext::kYes, 1);
-    AddEntry(grouptext::kNo, 0);
+    AddEntries(kYesNoEntries);
 }
 
 CPropLstUniSetSymbol::~CPropLstUniSetSymbol() = default;

@@ -54,8 +54,7 @@ bool ReadPenSubItem(CBCGPProp* item, int index, QXLOGPEN& pen) {
         case 1:
             return ReadPlainHundredths(ItemText(item), &pen.width);
         case 2:
-            if (ReadShownColor(item, &pen.color)) return true;
-            return false;
+            return ReadShownColor(item, &pen.color);
         default:
             return false;
     }
