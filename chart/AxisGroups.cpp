@@ -493,8 +493,7 @@ bool ApplyMax(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis) {
 
 bool ApplySpacing(CBCGPProp* item, const CBCGPProp* edited, IkelAxis* axis) {
     double spacing = 0;
-    if (!item || !axis || !CheckSpacing(item, edited, axis, axis->GetMax() - axis->GetMin(), &spacing))
-        return false;
+    if (!item || !axis || !CheckSpacing(item, edited, axis, axis->GetMax() - axis->GetMin(), &spacing)) return false;
     axis->GetTickMarks()->GetMajorTickStruct()->SetSpacing(spacing);
     return true;
 }
