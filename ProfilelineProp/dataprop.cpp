@@ -43,10 +43,11 @@ int CPlLayerData::LevelOfTarget(int code) {
 
 int CPlLayerData::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return PL_PAGE_FAILED(kDataPageFailed);
-    // Every target's text is taken, offered or not; any other text is no target (0). The refresh
-    // offers the targets of the well data.
+    // Every target's text is taken, offered or not; any other text is no target (0), shown empty as
+    // the refresh shows it. The refresh offers the targets of the well data.
     CFixedListProp* place = NewFixedListItem(kWellPlace, "", "", kWellPlaceId, kTargets, OtherTakenAs(kTargetNone));
     place->RemoveAllOptions();
+    place->ShowUnlistedAs("");
     m_wndPropList.AddProperty(place, TRUE, TRUE);
     CBCGPProp* stratum = NewOptionItem(kStratumName, "", "", kStratumNameId, {}, false);
     stratum->Enable(FALSE);
@@ -129,7 +130,6 @@ LRESULT CPlLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CPlLayerData::EditTarget(CLayerProperty& layer, CBCGPProp* item) {
     int target = kTargetNone;
     if (!ReadFixedList(item, &target)) return;
-    ShowTextIfChanged(item, TextOfTarget(target));  // no target shows as the refresh shows it
     layer.m_nDataTarget = target;
     if (LevelOfTarget(layer.m_nDataTarget) != -1) layer.m_nStratumIndex = 0;
     plpage::Stamp(m_pEntity);

@@ -62,22 +62,6 @@ CBCGPProp* NewFixedList(const char* name, DWORD_PTR id, std::initializer_list<co
     return NewOptionItem(name, "", "", id, options, false);
 }
 
-// The texts the spacing and projection items take, the same conversion for both: each list's own
-// options first, so that a value shows as the option the refresh shows for it.
-constexpr TextValue kSpacingTexts[] = {{kEqualSpacing, 0}, {kRealDistance, 1}, {kProjection, 2},
-                                       {kProjection, 3},   {kProjection, 4},   {kProjection, 5},
-                                       {kAlongX, 2},       {kAlongY, 3},       {kFirstToLast, 4}};
-constexpr TextValue kProjectionTexts[] = {{kAlongX, 2},       {kAlongY, 3},       {kFirstToLast, 4},
-                                          {kEqualSpacing, 0}, {kRealDistance, 1}, {kProjection, 2}};
-
-template <std::size_t N>
-CFixedListProp* NewSpacingList(const char* name, DWORD_PTR id, const TextValue (&texts)[N],
-                               std::initializer_list<const char*> offered) {
-    CFixedListProp* item = section::NewList(name, "", "", id, texts, OtherTakenAs(kOtherSpacing));
-    item->OfferOnly(offered);
-    return item;
-}
-
 // The number the item holds; false for a text that is no number.
 bool ReadNumber(CBCGPProp* item, double* value) { return numtext::WholeNumber(ItemText(item), value); }
 
@@ -96,14 +80,6 @@ CBCGPProp* NewNumber(const char* name, int digits, bool negatives, const char* d
         double value = 0;
         return ReadScaled(kept, scale, negatives, &value);
     }));
-    return item;
-}
-
-// An editable list of scales: a typed text the page's scale rule refuses is refused.
-CBCGPProp* NewScaleItem(const char* name, DWORD_PTR id, TextRule rule) {
-    auto* item = new CBCGPropSizeText(name, _variant_t(""), "", id, std::move(rule));
-    item->AllowEdit(TRUE);
-    for (const char* option : kScaleOptions) item->AddOption(option, TRUE);
     return item;
 }
 
@@ -151,15 +127,26 @@ int CGraphSetor::InitPropWnd() {
     auto* layout = new CBCGPProp(kLayout, kLayoutId, FALSE);
     layout->AddSubItem(section::NewList(kDepthType, "", "", kDepthTypeId, kDepthTypes, OtherTakenAs(-1),
                                         {kMeasuredDepth, kVerticalDepth}));
-    layout->AddSubItem(NewSpacingList(kSpacingType, kSpacingTypeId, kSpacingTexts, {}));
+    // The spacing and projection items take the texts of both, the same conversion for both; each
+    // shows its own option for the value taken (the projection item nothing for a spacing).
+    CFixedListProp* spacing =
+        section::NewList(kSpacingType, "", "", kSpacingTypeId, kSpacingTypes, OtherTakenAs(kOtherSpacing));
+    spacing->AddUnofferedEntries(kProjectionTypes);
+    spacing->RemoveAllOptions();  // the refresh offers the spacings of the section's kind
+    layout->AddSubItem(spacing);
     CBCGPProp* interval = NewNumber(kSpacingInterval, 0, false, "", kIntervalId);
     for (const char* option : {"140", "200", "500", "1000"}) interval->AddOption(option, TRUE);
     layout->AddSubItem(interval);
-    layout->AddSubItem(
-        NewSpacingList(kProjectionType, kProjectionId, kProjectionTexts, {kAlongX, kAlongY, kFirstToLast}));
+    CFixedListProp* projection =
+        section::NewList(kProjectionType, "", "", kProjectionId, kProjectionTypes, OtherTakenAs(kOtherSpacing));
+    projection->SetOtherRule([](const CString& text, int* value) {
+        *value = ValueOfText(kSpacingTypes, text, kOtherSpacing);
+        return true;
+    });
+    layout->AddSubItem(projection);
     layout->AddSubItem(NewFixedList(kSpacingLayer, kSpacingLayerId, {}));
-    layout->AddSubItem(NewScaleItem(kXScale, kXScaleId, ScaleItemRule(true)));
-    layout->AddSubItem(NewScaleItem(kYScale, kYScaleId, ScaleItemRule(false)));
+    layout->AddSubItem(section::NewScaleItem(kXScale, kXScaleId, kScaleOptions, ScaleItemRule(true)));
+    layout->AddSubItem(section::NewScaleItem(kYScale, kYScaleId, kScaleOptions, ScaleItemRule(false)));
     layout->AddSubItem(section::NewList(kConnectPos, "", "", kConnectPosId, kConnectPositions, OtherTakenAs(-1),
                                         {kWellColumn, kWellTrack, kJointPositions}));
     CBCGPProp* leftJoint = NewNumber(kLeftJoint, 2, true, kLeftJointDescription, kLeftJointId, numtext::kHundredths);
@@ -459,9 +446,6 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
         case kSpacingTypeId:
         case kProjectionId:
             if (!ReadFixedList(item, &record.m_nWellSpacingType)) return refuse();
-            // The projection item shows only the projections.
-            if (edit.id == kProjectionId)
-                ShowTextIfChanged(item, OptionText(kProjectionTypes, record.m_nWellSpacingType));
             save = true;
             break;
         case kIntervalId:

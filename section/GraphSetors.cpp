@@ -266,7 +266,7 @@ private:
     void Shadow(const CString& text);
     void RsFinish();
     void FaultPoints();
-    void FenceWellMove(double ratio);
+    void FenceWellMove();
     void FenceReferenceMove();
     void FenceYScale();
     void PlaceWell(IkelWellAdapter& well, const FLOATPOINT& point);
@@ -371,7 +371,7 @@ void GraphSteps::Do(Step step) {
             page_.ScaleNotification(edit_.ratio, 1.0);
             break;
         case stepFenceXScale:
-            FenceWellMove(edit_.ratio);
+            FenceWellMove();
             break;
         case stepRsXScale:
             // The ratio was read from the scaler's X scale before it takes the new one.
@@ -599,13 +599,14 @@ void GraphSteps::PlaceWell(IkelWellAdapter& well, const FLOATPOINT& point) {
     well.SaveOldWellInfo();
 }
 
-void GraphSteps::FenceWellMove(double ratio) {
+// A fence's wells stand on the map: the X ratio moves them along both axes.
+void GraphSteps::FenceWellMove() {
     for (unsigned int i = 0; i < wells_.size(); ++i) {
         IkelWellAdapter* well = wells_.GetWell(i);
         if (!well) continue;
         FLOATPOINT point = well->GetPosition();
-        point.x *= ratio;
-        point.y *= ratio;
+        point.x *= edit_.ratio;
+        point.y *= edit_.ratio;
         PlaceWell(*well, point);
     }
 }

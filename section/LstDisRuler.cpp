@@ -71,8 +71,8 @@ int CLstDisRuler::InitPropWnd() {
     CBCGPProp* label = NewGroupItem(kLabel, kLabelId, true);
     // Every unit a ruler may hold is taken and shown; three are offered; any other text is -1.
     // The refresh leaves the item as it is for a unit of no text.
-    CFixedListProp* unit = NewList(kUnit, "", nullptr, kUnitId, kUnits, OtherTakenAs(-1), {kMetre, kFoot, kKilometre});
-    unit->ShowUnlistedAs(nullptr);
+    CFixedListProp* unit = NewFixedListItem(kUnit, "", nullptr, kUnitId, kUnits, OtherTakenAs(-1));
+    unit->OfferOnly({kMetre, kFoot, kKilometre});
     label->AddSubItem(unit);
     label->AddSubItem(NewFacePicker(grouptext::kFontFace, font.GetFaceName(), nullptr, kFaceId));
     label->AddSubItem(NewRulerNumber(grouptext::kSize, font.size / 100.0, kFontSizeId, HundredthsRule()));

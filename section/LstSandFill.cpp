@@ -78,8 +78,6 @@ CLstSandFill::~CLstSandFill() = default;
 
 const char* CLstSandFill::FillTypeText(int type) { return TextOfValue(kFillTypes, type, ""); }
 
-int CLstSandFill::ShownType() const { return m_nShownType; }
-
 int CLstSandFill::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     const int fillType = m_pFill ? m_pFill->GetSymFillType() : SYMFILL_NONE;
@@ -99,7 +97,7 @@ int CLstSandFill::InitPropWnd() {
 }
 
 void CLstSandFill::BuildTypeItems() {
-    switch (const int type = ShownType()) {
+    switch (const int type = m_nShownType) {
         case SYMFILL_FACIES:
             m_wndPropList.AddProperty(NewSymbolList(kFaciesFill, type), TRUE, TRUE);
             break;
@@ -139,7 +137,7 @@ void CLstSandFill::ShowTypeItems() {
     QXLOGBRUSH brush;
     CQXObjectFill* fillObject = m_pFill->GetFillObject();
     if (fillObject) fillObject->GetLogBrush(&brush);
-    const int type = ShownType();
+    const int type = m_nShownType;
     if (type == SYMFILL_SINGLE) {
         SetFillProp(Item(kFillGroupId), m_pFill->GetStyleSet(), brush);
         m_bCellSizeEdited = false;
@@ -179,7 +177,7 @@ LRESULT CLstSandFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // The brush of the symbol chosen for the fill's sands; a lithology or plain fill takes the cell
 // size its page shows.
 void CLstSandFill::EditSymbol(CBCGPProp* item) {
-    const int type = ShownType();
+    const int type = m_nShownType;
     // A fill that takes no symbols refuses the pick: the item shows the sand's symbol again.
     if (!m_pFill->GetFillType()) {
         ShowSymbol(type);

@@ -40,7 +40,6 @@ protected:
 
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
-    int ShownType() const;
     void BuildTypeItems();
     void ShowTypeItems();
     // The symbol item of a facies, lithology or oil-gas-water fill: the name of the sand's symbol.

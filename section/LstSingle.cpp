@@ -46,15 +46,6 @@ namespace {
 const char* const kXScales[] = {"1:100", "1:200", "1:500", "1:1000"};
 const char* const kYScales[] = {"1:50", "1:100", "1:200", "1:500", "1:1000"};
 
-// An editable list of scales: a typed text the page's scale reader refuses is refused.
-template <std::size_t N>
-CBCGPProp* NewScaleItem(const char* name, DWORD_PTR id, const char* const (&options)[N], TextRule rule) {
-    auto* item = new CBCGPropSizeText(name, _variant_t(""), "", id, std::move(rule));
-    item->AllowEdit(TRUE);
-    for (const char* option : options) item->AddOption(option, TRUE);
-    return item;
-}
-
 CBCGPProp* NewFixedList(const char* name, DWORD_PTR id, std::initializer_list<const char*> options) {
     return NewOptionItem(name, "", "", id, options, false);
 }
@@ -101,8 +92,8 @@ int CLstSingle::InitPropWnd() {
             return ReadScale(text, x, &scale);
         };
     };
-    layout->AddSubItem(NewScaleItem(kXScale, kXScaleId, kXScales, scaleRule(true)));
-    layout->AddSubItem(NewScaleItem(kYScale, kYScaleId, kYScales, scaleRule(false)));
+    layout->AddSubItem(section::NewScaleItem(kXScale, kXScaleId, kXScales, scaleRule(true)));
+    layout->AddSubItem(section::NewScaleItem(kYScale, kYScaleId, kYScales, scaleRule(false)));
     layout->AddSubItem(section::NewList(kConnectPos, "", "", kLapJointId, single::kLapJoints, kOtherRefused));
     layout->AddSubItem(NewTrackItem(sgltext::kLeftTrack, kLeftTrackId));
     layout->AddSubItem(NewTrackItem(sgltext::kRightTrack, kRightTrackId));

@@ -27,6 +27,13 @@ CFixedListProp* NewList(const char* name, const char* shown, const char* descrip
     return item;
 }
 
+CBCGPProp* NewScaleItem(const char* name, DWORD_PTR id, const char* const* options, std::size_t count, TextRule rule) {
+    auto* item = new CBCGPropSizeText(name, _variant_t(""), "", id, std::move(rule));
+    item->AllowEdit(TRUE);
+    for (std::size_t i = 0; i < count; ++i) item->AddOption(options[i], TRUE);
+    return item;
+}
+
 bool ReadItemNumber(CBCGPProp* item, double scale, double* value, bool judgeFlag) {
     if (!item) return false;
     const double number = ScUtility::JudgeFigure(ItemText(item), judgeFlag);

@@ -3,9 +3,11 @@
 // names offered, the file a name stands for and the text a file shows as).
 #pragma once
 
+#include <cstddef>
 #include <functional>
 #include <initializer_list>
 #include <string>
+#include <utility>
 
 #include "bcg/Prop.h"
 #include "framework/FixedList.h"
@@ -41,6 +43,13 @@ CFixedListProp* NewList(const char* name, const char* shown, const char* descrip
                         const TextValue (&table)[N], OtherText other, std::initializer_list<const char*> offered = {},
                         bool allowEdit = false) {
     return NewList(name, shown, description, id, table, N, other, offered, allowEdit);
+}
+
+// An editable list of scales offering options: a text the page's rule refuses is refused.
+CBCGPProp* NewScaleItem(const char* name, DWORD_PTR id, const char* const* options, std::size_t count, TextRule rule);
+template <std::size_t N>
+CBCGPProp* NewScaleItem(const char* name, DWORD_PTR id, const char* const (&options)[N], TextRule rule) {
+    return NewScaleItem(name, id, options, N, std::move(rule));
 }
 
 // What an edit did with its item's text: refused it (nothing written), or took it, for some pages

@@ -17,6 +17,24 @@ using Texts = std::vector<std::string>;
 
 namespace {
 
+// The four layer pages of the graph, each open and showing the entity.
+struct LayerPages {
+    explicit LayerPages(SampleGraph& g)
+        : data(new CPlLayerData(&g.entity)),
+          line(new CPlLayerLine(&g.entity)),
+          name(new CPlLayerWellName(&g.entity)),
+          symbol(new CPlLayerWellSymbol(&g.entity)) {
+        data.Show(&g.entity);
+        line.Show(&g.entity);
+        name.Show(&g.entity);
+        symbol.Show(&g.entity);
+    }
+    OpenList<CPlLayerData> data;
+    OpenList<CPlLayerLine> line;
+    OpenList<CPlLayerWellName> name;
+    OpenList<CPlLayerWellSymbol> symbol;
+};
+
 // ---- data page -----------------------------------------------------------------------------------------
 
 TEST(ProfileDataPage, OffersTheLevelsTheWellDataHolds) {
@@ -93,8 +111,13 @@ TEST(ProfileDataPage, ATargetStratumThenItsNameThenASeaLevelDepth) {
 // shows it; the switches are on only for "是", the track mode straight only for "直线".
 TEST(ProfileLayerPages, ListsReadAnyOtherTextAsTheirPagesDo) {
     SampleGraph g;
-    OpenList<CPlLayerData> data(new CPlLayerData(&g.entity));
-    data.Show(&g.entity);
+    Layer()->m_bShowProfileLine = true;
+    Layer()->m_bRandomLineColor = true;
+    Layer()->m_bShowWellName = true;
+    Layer()->m_bStraightTrack = true;
+    g.entity.ProChanged();
+    LayerPages pages(g);
+    auto& [data, line, names, symbols] = pages;
     ASSERT_EQ(data.Options(CPlLayerData::kWellPlaceId).size(), 6u);  // up to the third level
     data.Report(CPlLayerData::kWellPlaceId, "目的层(五级)");
     EXPECT_EQ(Layer()->m_nDataTarget, 7);
@@ -104,17 +127,6 @@ TEST(ProfileLayerPages, ListsReadAnyOtherTextAsTheirPagesDo) {
     EXPECT_EQ(Layer()->m_nDataTarget, 0);
     EXPECT_EQ(data.Value(CPlLayerData::kWellPlaceId), "");
 
-    Layer()->m_bShowProfileLine = true;
-    Layer()->m_bRandomLineColor = true;
-    Layer()->m_bShowWellName = true;
-    Layer()->m_bStraightTrack = true;
-    g.entity.ProChanged();
-    OpenList<CPlLayerLine> line(new CPlLayerLine(&g.entity));
-    line.Show(&g.entity);
-    OpenList<CPlLayerWellName> names(new CPlLayerWellName(&g.entity));
-    names.Show(&g.entity);
-    OpenList<CPlLayerWellSymbol> symbols(new CPlLayerWellSymbol(&g.entity));
-    symbols.Show(&g.entity);
     line.Report(CPlLayerLine::kShowId, "显示");
     EXPECT_FALSE(Layer()->m_bShowProfileLine);
     EXPECT_EQ(line.Value(CPlLayerLine::kShowId), "否");
@@ -382,14 +394,8 @@ TEST(ProfileLayerPages, ARefusedTextShowsTheStoredValue) {
     Layer()->m_profileLinePen.width = 35;
     Layer()->m_nameFont.size = 900;
     Layer()->m_dNameOffset = 1.5;
-    OpenList<CPlLayerData> data(new CPlLayerData(&g.entity));
-    data.Show(&g.entity);
-    OpenList<CPlLayerLine> line(new CPlLayerLine(&g.entity));
-    line.Show(&g.entity);
-    OpenList<CPlLayerWellName> name(new CPlLayerWellName(&g.entity));
-    name.Show(&g.entity);
-    OpenList<CPlLayerWellSymbol> symbol(new CPlLayerWellSymbol(&g.entity));
-    symbol.Show(&g.entity);
+    LayerPages pages(g);
+    auto& [data, line, name, symbol] = pages;
     name.Item(CPlLayerWellName::kRelativePosId)->SetValue(_variant_t("typed"));
     const uint64_t stamp = g.entity.GetObjTimeStamp();
     lodestar::testing::ClearCallLog();

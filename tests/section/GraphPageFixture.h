@@ -3,6 +3,7 @@
 // ("stamp") and its modify flag ("modify").
 #pragma once
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -65,6 +66,10 @@ public:
     void Clear() {
         Sync();
         entries_.clear();
+    }
+    bool Has(const std::string& entry) {
+        const std::vector<std::string>& all = Entries();
+        return std::find(all.begin(), all.end(), entry) != all.end();
     }
     // Called with each library entry as it is made (to look at the section at that moment).
     std::function<void(const std::string&)> onEntry;

@@ -5,7 +5,6 @@
 // redraw or modify flag follows, and the item shows its text from before.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <cmath>
 #include <memory>
 #include <string>
@@ -26,11 +25,6 @@ using sectiontest::CallTrace;
 using sectiontest::GraphPage;
 using G = CGraphSetor;
 using Texts = std::vector<std::string>;
-
-bool Has(CallTrace& trace, const std::string& entry) {
-    const Texts& all = trace.Entries();
-    return std::find(all.begin(), all.end(), entry) != all.end();
-}
 
 // The same number, a NaN kept as NaN.
 bool Same(double a, double b) { return a == b || (std::isnan(a) && std::isnan(b)); }
@@ -128,7 +122,7 @@ TEST(SectionScaleRatio, ATinyScaleIsTakenOnlyWhereEveryMovedPlaceStaysFinite) {
         EXPECT_DOUBLE_EQ(1e305, places[0].x);
         EXPECT_DOUBLE_EQ(4e304, places[0].y);
         EXPECT_DOUBLE_EQ(-2.5e305, places[2].x);
-        EXPECT_TRUE(Has(trace, "IkelWellAdapter::SetPosition[W1](1e+305,4e+304,true)"));
+        EXPECT_TRUE(trace.Has("IkelWellAdapter::SetPosition[W1](1e+305,4e+304,true)"));
     }
     {
         // On a fence the X ratio moves both coordinates: a well 1e6 north cannot follow.
@@ -144,7 +138,7 @@ TEST(SectionScaleRatio, ATinyScaleIsTakenOnlyWhereEveryMovedPlaceStaysFinite) {
         CallTrace trace(page.section.Section());
         ASSERT_TRUE(page.open.Type(G::kXScaleId, "1e-300"));
         EXPECT_EQ(1e-300, page.Record().m_dXScale);
-        EXPECT_TRUE(Has(trace, "ScContainer::OnScaleChanged(1e+303,1)"));
+        EXPECT_TRUE(trace.Has("ScContainer::OnScaleChanged(1e+303,1)"));
         page.ExpectRefused(G::kYScaleId, "1e-300", true, "correlation");
 
         ScaledPage<CrCorrelation> across;
@@ -194,7 +188,7 @@ TEST(SectionScaleRatio, OneToFiveHundredIsTaken) {
         CallTrace trace(page.section.Section());
         ASSERT_TRUE(page.open.Type(G::kYScaleId, "1:250"));
         EXPECT_EQ(250, page.Record().m_dYScale);
-        EXPECT_TRUE(Has(trace, "ScContainer::PrepareScale(1,2)"));
+        EXPECT_TRUE(trace.Has("ScContainer::PrepareScale(1,2)"));
     }
 }
 
