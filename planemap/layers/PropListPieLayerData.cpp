@@ -76,12 +76,6 @@ CBCGPProp* NewOptions(const char* label, const CString& value, const char* descr
     return item;
 }
 
-// A fixed list, text editing off, whose options the refresh gives.
-CFixedListProp* NewList(const char* label, const CString& value, const char* description, DWORD_PTR id,
-                        OtherText other) {
-    return new CFixedListProp(label, value, description, id, other);
-}
-
 // A colour-control row that cannot be changed (the first and the last row) offers no option, yet
 // reads a text reported from code as any row does.
 void FixControlRow(CBCGPProp* row) {
@@ -239,8 +233,8 @@ void CPropListPieLayerData::BuildItems(int rows) {
     CBCGPProp* basic = new CBCGPProp(pt::kBasic, kBasicGroupId);
     // A shape name is taken also when its family is not offered; any other text is no shape: -1,
     // which the refresh shows as the empty text.
-    CFixedListProp* shape = NewList(planetext::kType, "", dtext::kShapeDescription, kShapeId, OtherTakenAs(-1));
-    shape->AddEntries(pt::kShapes);
+    CFixedListProp* shape =
+        NewFixedListItem(planetext::kType, "", dtext::kShapeDescription, kShapeId, pt::kShapes, OtherTakenAs(-1));
     shape->ShowUnlistedAs("");
     basic->AddSubItem(shape);
     basic->AddSubItem(NewYesNoList(dtext::kModifyObject, "", nullptr, kModifyObjectId));
@@ -249,13 +243,13 @@ void CPropListPieLayerData::BuildItems(int rows) {
 
     CBCGPProp* data = new CBCGPProp(dtext::kData, kDataGroupId);
     // A source name is taken also when it is not offered; any other text is refused.
-    CFixedListProp* source = NewList(planetext::kType, pt::kSourceNames[pt::kWellData], dtext::kSourceDescription,
-                                     kSourceId, kOtherRefused);
-    source->AddEntries(pt::kSources);
+    CFixedListProp* source = NewFixedListItem(planetext::kType, pt::kSourceNames[pt::kWellData],
+                                              dtext::kSourceDescription, kSourceId, pt::kSources, kOtherRefused);
     data->AddSubItem(source);
     data->AddSubItem(NewOptions(dtext::kTable, "", dtext::kTableDescription, kTableId));
     // A name that is no stratum of the table is no stratum: -1, which the refresh shows as the empty text.
-    CFixedListProp* stratum = NewList(dtext::kStratum, "", dtext::kStratumDescription, kStratumId, OtherTakenAs(-1));
+    CFixedListProp* stratum =
+        new CFixedListProp(dtext::kStratum, "", dtext::kStratumDescription, kStratumId, OtherTakenAs(-1));
     stratum->ShowUnlistedAs("");
     data->AddSubItem(stratum);
     CBCGPProp* count = NewOptions(dtext::kCount, dtext::kInitialCount, dtext::kCountDescription, kCountId);

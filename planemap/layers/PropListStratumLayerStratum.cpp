@@ -59,14 +59,14 @@ int CPropListStratumLayerStratum::InitPropWnd() {
     m_wndPropList.AddProperty(column, TRUE, TRUE);
 
     CBCGPProp* place = wellitems::NewGroup(planetext::kPosition, kPlaceGroupId);
-    place->AddSubItem(wellitems::NewFixedChoice(welltext::kVerticalRefer, welltext::kVerticalReferDescription,
-                                                kVerticalReferId, kVerticalRefers, OtherTakenAs(1)));
-    place->AddSubItem(wellitems::NewFixedChoice(welltext::kTopAlign, welltext::kTopAlignDescription, kTopAlignId,
-                                                kTopAligns, OtherTakenAs(0)));
+    place->AddSubItem(NewFixedListItem(welltext::kVerticalRefer, "", welltext::kVerticalReferDescription,
+                                       kVerticalReferId, kVerticalRefers, OtherTakenAs(1)));
+    place->AddSubItem(NewFixedListItem(welltext::kTopAlign, "", welltext::kTopAlignDescription, kTopAlignId, kTopAligns,
+                                       OtherTakenAs(0)));
     place->AddSubItem(wellitems::NewHundredthsItem(welltext::kVerticalDistance, welltext::kVerticalDistanceDescription,
                                                    kDistanceId, true));
-    place->AddSubItem(wellitems::NewFixedChoice(welltext::kHorizontalRefer, welltext::kHorizontalReferDescription,
-                                                kHorizontalReferId, kHorizontalRefers, OtherTakenAs(1)));
+    place->AddSubItem(NewFixedListItem(welltext::kHorizontalRefer, "", welltext::kHorizontalReferDescription,
+                                       kHorizontalReferId, kHorizontalRefers, OtherTakenAs(1)));
     place->Expand(TRUE);
     m_wndPropList.AddProperty(place, TRUE, TRUE);
     return 0;
