@@ -344,14 +344,6 @@ void CPropListPieLayerData::FillDataLayerOptions() {
     SetItemText(stratum, "");
 }
 
-int CPropListPieLayerData::GetDataLayerIndex(const CString& stratum) {
-    CStringArray strata;
-    CDataHelper::GetStratumNames(strata, ItemText(FindItem(kTableId)));
-    for (int i = 0; i < strata.GetSize(); ++i)
-        if (strata.GetAt(i) == stratum) return i;
-    return -1;
-}
-
 // ---- refresh ------------------------------------------------------------------------------------------
 
 void CPropListPieLayerData::UpdateBCGPProperty(long object, CString) {
