@@ -12,7 +12,6 @@
 #include "framework/PropSizeText.h"
 #include "framework/PropStyleCombox.h"
 #include "mfc/String.h"
-#include "planemap/layers/WellTexts.h"
 class CQXLayer;
 
 namespace wellitems {
