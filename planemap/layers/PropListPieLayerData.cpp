@@ -5,6 +5,7 @@
 #include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
+#include "framework/PropItems.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXMap.h"
 #include "hosttypes/Wicket/DataHelper.h"
@@ -68,12 +69,6 @@ bool ReadRecordCount(const CString& text, int* count) {
     if (!numtext::WholeUnsigned(text, &n) || n > static_cast<unsigned>(pt::kMaxProperties)) return false;
     *count = static_cast<int>(n);
     return true;
-}
-
-CBCGPProp* NewOptions(const char* label, const CString& value, const char* description, DWORD_PTR id) {
-    CBCGPProp* item = new CBCGPProp(label, _variant_t(value), description, id);
-    item->AllowEdit(FALSE);
-    return item;
 }
 
 // A colour-control row that cannot be changed (the first and the last row) offers no option, yet
@@ -246,13 +241,14 @@ void CPropListPieLayerData::BuildItems(int rows) {
     CFixedListProp* source = NewFixedListItem(planetext::kType, pt::kSourceNames[pt::kWellData],
                                               dtext::kSourceDescription, kSourceId, pt::kSources, kOtherRefused);
     data->AddSubItem(source);
-    data->AddSubItem(NewOptions(dtext::kTable, "", dtext::kTableDescription, kTableId));
+    data->AddSubItem(NewOptionItem(dtext::kTable, "", dtext::kTableDescription, kTableId, {}, false));
     // A name that is no stratum of the table is no stratum: -1, which the refresh shows as the empty text.
     CFixedListProp* stratum =
         new CFixedListProp(dtext::kStratum, "", dtext::kStratumDescription, kStratumId, OtherTakenAs(-1));
     stratum->ShowUnlistedAs("");
     data->AddSubItem(stratum);
-    CBCGPProp* count = NewOptions(dtext::kCount, dtext::kInitialCount, dtext::kCountDescription, kCountId);
+    CBCGPProp* count =
+        NewOptionItem(dtext::kCount, dtext::kInitialCount, dtext::kCountDescription, kCountId, {}, false);
     pieitems::SetCountOptions(count, 1, pt::kMaxProperties);
     data->AddSubItem(count);
     data->AddSubItem(pieitems::NewGroup(dtext::kDates, kDateGroupId, false, true));
@@ -276,7 +272,8 @@ void CPropListPieLayerData::BuildItems(int rows) {
 
 void CPropListPieLayerData::AddRow(int index, const char* controlDescription) {
     const CString label = pt::PropertyLabel(index + 1);
-    FindItem(kFieldGroupId)->AddSubItem(NewOptions(label, "", dtext::kFieldDescription, kFirstFieldId + index));
+    FindItem(kFieldGroupId)
+        ->AddSubItem(NewOptionItem(label, "", dtext::kFieldDescription, kFirstFieldId + index, {}, false));
     CBCGPProp* color = pieitems::NewColorItem(label, dtext::kColorDescription, kFirstColorId + index);
     ShowColor(color, DefaultColor(index));
     FindItem(kColorGroupId)->AddSubItem(color);

@@ -102,12 +102,6 @@ TextRule SizeRowRule(SizeRow row) {
     }
 }
 
-CBCGPProp* NewOptions(const char* label, const CString& value, const char* description, DWORD_PTR id, bool allowEdit) {
-    CBCGPProp* item = new CBCGPProp(label, _variant_t(value), description, id);
-    item->AllowEdit(allowEdit ? TRUE : FALSE);
-    return item;
-}
-
 // A content line's list: every content text is taken, also one the shape does not offer ("百分比"
 // beside the two percentages of multi-column bars), any other text shows nothing (0); a code the
 // shape does not show shows "不显示", as the refresh shows it.
@@ -281,7 +275,7 @@ void CPropListPieLayerObj::RebuildTexts(CPieLayer& layer, int shape) {
     group->AddSubItem(NewColorItem(pt::kColor, pt::kFontColorDescription, kFontColorId));
     ShowFont(FindItem(kFaceId), FindItem(kFontSizeId), FindItem(kFontColorId), font);
     CBCGPProp* decimals =
-        NewOptions(planetext::kDecimals, Count(layer.GetDotCount()), planetext::kDecimals, kDecimalsId, false);
+        NewOptionItem(planetext::kDecimals, Count(layer.GetDotCount()), planetext::kDecimals, kDecimalsId, {}, false);
     SetCountOptions(decimals, 1, kLargestDecimals);
     group->AddSubItem(decimals);
     if (shape == pt::kMultiBar || shape == pt::kMultiState) {
@@ -307,8 +301,8 @@ void CPropListPieLayerObj::RebuildDataPositions(CPieLayer& layer, int shape, int
         const char* const* options = shape == pt::kHalfPie ? kHalfPiePositions : kBarPositions;
         const int rows = records < pt::kMaxProperties ? records : pt::kMaxProperties;
         for (int i = 0; i < rows; ++i) {
-            CBCGPProp* row = NewOptions(pt::PropertyLabel(i + 1), layer.GetDataPos(i), otext::kDataPosDescription,
-                                        kFirstDataPosId + i, false);
+            CBCGPProp* row = NewOptionItem(pt::PropertyLabel(i + 1), layer.GetDataPos(i), otext::kDataPosDescription,
+                                           kFirstDataPosId + i, {}, false);
             row->AddOption(options[0]);
             row->AddOption(options[1]);
             group->AddSubItem(row);
