@@ -22,7 +22,9 @@ void ShowFill(CBCGPProp* fill, CBCGPProp* colour, const QXLOGBRUSH& brush) {
 bool EditFill(QXLOGBRUSH& brush, CBCGPProp* item, DWORD_PTR fillId, DWORD_PTR colourId) {
     const DWORD_PTR id = item->GetData();
     if (id == fillId) {
-        brush.style = ReadYesNo(item) ? kBrushStyleSolid : kBrushStyleNone;
+        bool fills = false;
+        if (!ReadYesNo(item, &fills)) return false;
+        brush.style = fills ? kBrushStyleSolid : kBrushStyleNone;
         return true;
     }
     return id == colourId && ReadColor(item, &brush.fillColor);

@@ -11,7 +11,8 @@ namespace faultitems {
 CBCGPProp* NewWidthItem(const char* name, DWORD_PTR id);
 // The fill switch ("是" while the brush fills) and the fill colour, enabled only while it fills.
 void ShowFill(CBCGPProp* fill, CBCGPProp* colour, const QXLOGBRUSH& brush);
-// Puts the edited fill switch (solid or no fill) or fill colour into brush; false for another item.
+// Puts the edited fill switch ("是" solid, any other text no fill) or fill colour into brush; false
+// for another item or a text the switch refuses.
 bool EditFill(QXLOGBRUSH& brush, CBCGPProp* item, DWORD_PTR fillId, DWORD_PTR colourId);
 
 }  // namespace faultitems

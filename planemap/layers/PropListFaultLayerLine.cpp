@@ -142,14 +142,7 @@ bool CPropListFaultLayerLine::OnLayerItemChanged(CFaultLayer& layer, CBCGPProp* 
         if (id != row.fillId && id != row.colorId) continue;
         QXLOGBRUSH brush;
         (layer.*row.get)(brush);
-        int on = 0;
-        if (id == row.fillId) {
-            // "是" fills, any other text does not.
-            if (!ReadFixedList(item, &on)) return false;
-            brush.style = on ? kBrushStyleSolid : kBrushStyleNone;
-        } else if (!faultitems::EditFill(brush, item, row.fillId, row.colorId)) {
-            return false;
-        }
+        if (!faultitems::EditFill(brush, item, row.fillId, row.colorId)) return false;
         (layer.*row.set)(brush);
         if (id == row.fillId) {
             if (CBCGPProp* colour = FindItem(row.colorId)) colour->Enable(brush.style != kBrushStyleNone);

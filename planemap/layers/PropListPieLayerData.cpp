@@ -5,6 +5,7 @@
 #include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
+#include "framework/PropItems.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXMap.h"
 #include "hosttypes/Wicket/DataHelper.h"
@@ -68,18 +69,6 @@ bool ReadRecordCount(const CString& text, int* count) {
     if (!numtext::WholeUnsigned(text, &n) || n > static_cast<unsigned>(pt::kMaxProperties)) return false;
     *count = static_cast<int>(n);
     return true;
-}
-
-CBCGPProp* NewOptions(const char* label, const CString& value, const char* description, DWORD_PTR id) {
-    CBCGPProp* item = new CBCGPProp(label, _variant_t(value), description, id);
-    item->AllowEdit(FALSE);
-    return item;
-}
-
-// A fixed list, text editing off, whose options the refresh gives.
-CFixedListProp* NewList(const char* label, const CString& value, const char* description, DWORD_PTR id,
-                        OtherText other) {
-    return new CFixedListProp(label, value, description, id, other);
 }
 
 // A colour-control row that cannot be changed (the first and the last row) offers no option, yet
@@ -239,8 +228,8 @@ void CPropListPieLayerData::BuildItems(int rows) {
     CBCGPProp* basic = new CBCGPProp(pt::kBasic, kBasicGroupId);
     // A shape name is taken also when its family is not offered; any other text is no shape: -1,
     // which the refresh shows as the empty text.
-    CFixedListProp* shape = NewList(planetext::kType, "", dtext::kShapeDescription, kShapeId, OtherTakenAs(-1));
-    shape->AddEntries(pt::kShapes);
+    CFixedListProp* shape =
+        NewFixedListItem(planetext::kType, "", dtext::kShapeDescription, kShapeId, pt::kShapes, OtherTakenAs(-1));
     shape->ShowUnlistedAs("");
     basic->AddSubItem(shape);
     basic->AddSubItem(NewYesNoList(dtext::kModifyObject, "", nullptr, kModifyObjectId));
@@ -249,16 +238,17 @@ void CPropListPieLayerData::BuildItems(int rows) {
 
     CBCGPProp* data = new CBCGPProp(dtext::kData, kDataGroupId);
     // A source name is taken also when it is not offered; any other text is refused.
-    CFixedListProp* source = NewList(planetext::kType, pt::kSourceNames[pt::kWellData], dtext::kSourceDescription,
-                                     kSourceId, kOtherRefused);
-    source->AddEntries(pt::kSources);
+    CFixedListProp* source = NewFixedListItem(planetext::kType, pt::kSourceNames[pt::kWellData],
+                                              dtext::kSourceDescription, kSourceId, pt::kSources, kOtherRefused);
     data->AddSubItem(source);
-    data->AddSubItem(NewOptions(dtext::kTable, "", dtext::kTableDescription, kTableId));
+    data->AddSubItem(NewOptionItem(dtext::kTable, "", dtext::kTableDescription, kTableId, {}, false));
     // A name that is no stratum of the table is no stratum: -1, which the refresh shows as the empty text.
-    CFixedListProp* stratum = NewList(dtext::kStratum, "", dtext::kStratumDescription, kStratumId, OtherTakenAs(-1));
+    CFixedListProp* stratum =
+        new CFixedListProp(dtext::kStratum, "", dtext::kStratumDescription, kStratumId, OtherTakenAs(-1));
     stratum->ShowUnlistedAs("");
     data->AddSubItem(stratum);
-    CBCGPProp* count = NewOptions(dtext::kCount, dtext::kInitialCount, dtext::kCountDescription, kCountId);
+    CBCGPProp* count =
+        NewOptionItem(dtext::kCount, dtext::kInitialCount, dtext::kCountDescription, kCountId, {}, false);
     pieitems::SetCountOptions(count, 1, pt::kMaxProperties);
     data->AddSubItem(count);
     data->AddSubItem(pieitems::NewGroup(dtext::kDates, kDateGroupId, false, true));
@@ -282,7 +272,8 @@ void CPropListPieLayerData::BuildItems(int rows) {
 
 void CPropListPieLayerData::AddRow(int index, const char* controlDescription) {
     const CString label = pt::PropertyLabel(index + 1);
-    FindItem(kFieldGroupId)->AddSubItem(NewOptions(label, "", dtext::kFieldDescription, kFirstFieldId + index));
+    FindItem(kFieldGroupId)
+        ->AddSubItem(NewOptionItem(label, "", dtext::kFieldDescription, kFirstFieldId + index, {}, false));
     CBCGPProp* color = pieitems::NewColorItem(label, dtext::kColorDescription, kFirstColorId + index);
     ShowColor(color, DefaultColor(index));
     FindItem(kColorGroupId)->AddSubItem(color);
@@ -348,14 +339,6 @@ void CPropListPieLayerData::FillDataLayerOptions() {
         for (int i = 0; i < strata.GetSize(); ++i) list->AddEntry(strata.GetAt(i), i);
     }
     SetItemText(stratum, "");
-}
-
-int CPropListPieLayerData::GetDataLayerIndex(const CString& stratum) {
-    CStringArray strata;
-    CDataHelper::GetStratumNames(strata, ItemText(FindItem(kTableId)));
-    for (int i = 0; i < strata.GetSize(); ++i)
-        if (strata.GetAt(i) == stratum) return i;
-    return -1;
 }
 
 // ---- refresh ------------------------------------------------------------------------------------------

@@ -102,25 +102,12 @@ TextRule SizeRowRule(SizeRow row) {
     }
 }
 
-CBCGPProp* NewOptions(const char* label, const CString& value, const char* description, DWORD_PTR id, bool allowEdit) {
-    CBCGPProp* item = new CBCGPProp(label, _variant_t(value), description, id);
-    item->AllowEdit(allowEdit ? TRUE : FALSE);
-    return item;
-}
-
-// A fixed list, text editing off.
-template <std::size_t N>
-CFixedListProp* NewList(const char* label, const CString& value, const char* description, DWORD_PTR id,
-                        const TextValue (&options)[N], OtherText other) {
-    return NewFixedListItem(label, value, description, id, options, other);
-}
-
 // A content line's list: every content text is taken, also one the shape does not offer ("百分比"
 // beside the two percentages of multi-column bars), any other text shows nothing (0); a code the
 // shape does not show shows "不显示", as the refresh shows it.
 template <std::size_t N>
 CFixedListProp* NewContentList(const CString& label, const char* shown, DWORD_PTR id, const TextValue (&options)[N]) {
-    CFixedListProp* list = NewList(label, shown, otext::kContentDescription, id, options, OtherTakenAs(0));
+    CFixedListProp* list = NewFixedListItem(label, shown, otext::kContentDescription, id, options, OtherTakenAs(0));
     list->SetOtherRule([](const CString& text, int* value) {
         *value = ValueOfText(pt::kAllContents, text, 0);
         return true;
@@ -288,13 +275,13 @@ void CPropListPieLayerObj::RebuildTexts(CPieLayer& layer, int shape) {
     group->AddSubItem(NewColorItem(pt::kColor, pt::kFontColorDescription, kFontColorId));
     ShowFont(FindItem(kFaceId), FindItem(kFontSizeId), FindItem(kFontColorId), font);
     CBCGPProp* decimals =
-        NewOptions(planetext::kDecimals, Count(layer.GetDotCount()), planetext::kDecimals, kDecimalsId, false);
+        NewOptionItem(planetext::kDecimals, Count(layer.GetDotCount()), planetext::kDecimals, kDecimalsId, {}, false);
     SetCountOptions(decimals, 1, kLargestDecimals);
     group->AddSubItem(decimals);
     if (shape == pt::kMultiBar || shape == pt::kMultiState) {
-        group->AddSubItem(NewList(planetext::kPosition,
-                                  TextOfValue(kTextPositions, layer.GetTextPos(), otext::kMiddle),
-                                  otext::kTextPosDescription, kTextPosId, kTextPositions, OtherTakenAs(2)));
+        group->AddSubItem(NewFixedListItem(planetext::kPosition,
+                                           TextOfValue(kTextPositions, layer.GetTextPos(), otext::kMiddle),
+                                           otext::kTextPosDescription, kTextPosId, kTextPositions, OtherTakenAs(2)));
     }
     group->Expand(FALSE);
     group->Expand(TRUE);
@@ -314,8 +301,8 @@ void CPropListPieLayerObj::RebuildDataPositions(CPieLayer& layer, int shape, int
         const char* const* options = shape == pt::kHalfPie ? kHalfPiePositions : kBarPositions;
         const int rows = records < pt::kMaxProperties ? records : pt::kMaxProperties;
         for (int i = 0; i < rows; ++i) {
-            CBCGPProp* row = NewOptions(pt::PropertyLabel(i + 1), layer.GetDataPos(i), otext::kDataPosDescription,
-                                        kFirstDataPosId + i, false);
+            CBCGPProp* row = NewOptionItem(pt::PropertyLabel(i + 1), layer.GetDataPos(i), otext::kDataPosDescription,
+                                           kFirstDataPosId + i, {}, false);
             row->AddOption(options[0]);
             row->AddOption(options[1]);
             group->AddSubItem(row);
@@ -324,8 +311,8 @@ void CPropListPieLayerObj::RebuildDataPositions(CPieLayer& layer, int shape, int
     } else if (layer.IsDynamicMultiBar()) {
         group->SetName(otext::kDrawStyles);
         for (int property = 1; property <= 2; ++property) {
-            group->AddSubItem(NewList(pt::PropertyLabel(property), "", "", kDrawType1Id + property - 1, kDrawTypes,
-                                      OtherTakenAs(kel::plane::DMB_LINE)));
+            group->AddSubItem(NewFixedListItem(pt::PropertyLabel(property), "", "", kDrawType1Id + property - 1,
+                                               kDrawTypes, OtherTakenAs(kel::plane::DMB_LINE)));
         }
         added = true;
     }

@@ -59,14 +59,14 @@ int CPropListStratumLayerStratum::InitPropWnd() {
     m_wndPropList.AddProperty(column, TRUE, TRUE);
 
     CBCGPProp* place = wellitems::NewGroup(planetext::kPosition, kPlaceGroupId);
-    place->AddSubItem(wellitems::NewFixedChoice(welltext::kVerticalRefer, welltext::kVerticalReferDescription,
-                                                kVerticalReferId, kVerticalRefers, OtherTakenAs(1)));
-    place->AddSubItem(wellitems::NewFixedChoice(welltext::kTopAlign, welltext::kTopAlignDescription, kTopAlignId,
-                                                kTopAligns, OtherTakenAs(0)));
+    place->AddSubItem(NewFixedListItem(welltext::kVerticalRefer, "", welltext::kVerticalReferDescription,
+                                       kVerticalReferId, kVerticalRefers, OtherTakenAs(1)));
+    place->AddSubItem(NewFixedListItem(welltext::kTopAlign, "", welltext::kTopAlignDescription, kTopAlignId, kTopAligns,
+                                       OtherTakenAs(0)));
     place->AddSubItem(wellitems::NewHundredthsItem(welltext::kVerticalDistance, welltext::kVerticalDistanceDescription,
                                                    kDistanceId, true));
-    place->AddSubItem(wellitems::NewFixedChoice(welltext::kHorizontalRefer, welltext::kHorizontalReferDescription,
-                                                kHorizontalReferId, kHorizontalRefers, OtherTakenAs(1)));
+    place->AddSubItem(NewFixedListItem(welltext::kHorizontalRefer, "", welltext::kHorizontalReferDescription,
+                                       kHorizontalReferId, kHorizontalRefers, OtherTakenAs(1)));
     place->Expand(TRUE);
     m_wndPropList.AddProperty(place, TRUE, TRUE);
     return 0;
@@ -103,10 +103,8 @@ void CPropListStratumLayerStratum::RefreshLayer(CStratumLayer& layer) {
         for (const CString& name : names) templates->AddOption(name);
         SetItemText(templates, layer.GetStratumTemplate());
     }
-    SetItemText(FindItem(kDepthScaleId), numtext::Fixed(1.0 / layer.GetStratumDepthFactor(), 2));
-    SetItemText(FindItem(kZoomId), numtext::Fixed(layer.GetStratumTemplateModify(), 2));
-    SetItemText(FindItem(kUpExtraId), numtext::Fixed(layer.GetStratumUpExtra(), 2));
-    SetItemText(FindItem(kDownExtraId), numtext::Fixed(layer.GetStratumDownExtra(), 2));
+    for (DWORD_PTR id : {kDepthScaleId, kZoomId, kUpExtraId, kDownExtraId, kDistanceId})
+        if (CBCGPProp* item = FindItem(id)) ShowStoredItem(layer, item);
 
     CBCGPProp* vertical = FindItem(kVerticalReferId);
     wellitems::ShowOption(vertical, layer.GetStratumVerticalType());
@@ -114,7 +112,6 @@ void CPropListStratumLayerStratum::RefreshLayer(CStratumLayer& layer) {
     if (!baseLine) SetItemText(vertical, welltext::kWell);
     if (vertical) vertical->Enable(baseLine ? TRUE : FALSE);
     wellitems::ShowOption(FindItem(kTopAlignId), layer.GetStratumTopAlign());
-    SetItemText(FindItem(kDistanceId), wellitems::Hundredths(layer.GetStratumVerticalDistance()));
     wellitems::ShowOption(FindItem(kHorizontalReferId), layer.GetStratumHorizontalType());
     EnableByVerticalType(layer.GetStratumVerticalType());
 
@@ -133,7 +130,7 @@ bool CPropListStratumLayerStratum::OnLayerItemChanged(CStratumLayer& layer, CBCG
     return true;
 }
 
-// The numbers as the refresh shows them.
+// The numbers as the refresh shows them (the refresh shows them through here).
 void CPropListStratumLayerStratum::ShowStoredItem(CStratumLayer& layer, CBCGPProp* item) {
     switch (item->GetData()) {
         case kDepthScaleId:

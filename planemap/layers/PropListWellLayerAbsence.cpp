@@ -35,8 +35,8 @@ int CPropListWellLayerAbsence::InitPropWnd() {
     m_wndPropList.AddProperty(symbol, TRUE, TRUE);
 
     CBCGPProp* place = wellitems::NewGroup(planetext::kPosition, kPlaceGroupId);
-    place->AddSubItem(wellitems::NewFixedChoice(welltext::kReferObject, welltext::kReferObjectDescription, kReferId,
-                                                kRefers, kOtherRefused));
+    place->AddSubItem(NewFixedListItem(welltext::kReferObject, "", welltext::kReferObjectDescription, kReferId, kRefers,
+                                       kOtherRefused));
     place->AddSubItem(
         wellitems::NewPlaceChoice(welltext::kRelativePlace, welltext::kRelativePlaceDescription, kAlignId));
     place->AddSubItem(

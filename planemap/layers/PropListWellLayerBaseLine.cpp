@@ -36,8 +36,8 @@ int CPropListWellLayerBaseLine::InitPropWnd() {
     for (const wellpens::PenGroup& p : kPens) {
         CBCGPProp* group = wellpens::NewPenGroup(p);
         if (p.group == kBaseGroupId) {
-            group->AddSubItem(wellitems::NewFixedChoice(welltext::kOffsetType, welltext::kOffsetTypeDescription,
-                                                        kOffsetTypeId, kOffsetTypes, kOtherRefused));
+            group->AddSubItem(NewFixedListItem(welltext::kOffsetType, "", welltext::kOffsetTypeDescription,
+                                               kOffsetTypeId, kOffsetTypes, kOtherRefused));
             group->AddSubItem(wellitems::NewHundredthsItem(welltext::kVerticalOffset,
                                                            welltext::kVerticalOffsetDescription, kOffsetId, true));
             group->AddSubItem(wellitems::NewHundredthsItem(welltext::kEndLength, welltext::kEndLengthDescription,

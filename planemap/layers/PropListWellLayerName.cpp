@@ -45,8 +45,8 @@ int CPropListWellLayerName::InitPropWnd() {
     m_wndPropList.AddProperty(font, TRUE, TRUE);
 
     CBCGPProp* place = wellitems::NewGroup(planetext::kPosition, kPlaceGroupId);
-    place->AddSubItem(wellitems::NewFixedChoice(welltext::kReferObject, welltext::kReferObjectDescription, kReferId,
-                                                kRefers, kOtherRefused));
+    place->AddSubItem(NewFixedListItem(welltext::kReferObject, "", welltext::kReferObjectDescription, kReferId, kRefers,
+                                       kOtherRefused));
     place->AddSubItem(
         wellitems::NewPlaceChoice(welltext::kRelativePlace, welltext::kRelativePlaceDescription, kAlignId));
     place->AddSubItem(wellitems::NewHundredthsItem(welltext::kOffset, welltext::kOffsetDescription, kOffsetId, false));

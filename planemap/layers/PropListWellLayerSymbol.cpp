@@ -149,10 +149,7 @@ int CPropListWellLayerSymbol::InitPropWnd() {
         group->Expand(TRUE);
         m_wndPropList.AddProperty(group, TRUE, TRUE);
     }
-    m_wndPropList.AddProperty(wellitems::NewFixedChoice(welltext::kTrackMode, welltext::kTrackModeDescription,
-                                                        kTrackModeId, wellitems::kTrackModes,
-                                                        wellitems::kTrackModeOther),
-                              TRUE, TRUE);
+    m_wndPropList.AddProperty(wellitems::NewTrackModeChoice(kTrackModeId), TRUE, TRUE);
     return 0;
 }
 

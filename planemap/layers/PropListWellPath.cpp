@@ -62,10 +62,7 @@ int CPropListWellPath::InitPropWnd() {
     line->AddSubItem(wellitems::NewColor(grouptext::kColor, welltext::kColorDescription, kColorId));
     line->Expand(TRUE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
-    m_wndPropList.AddProperty(wellitems::NewFixedChoice(welltext::kTrackMode, welltext::kTrackModeDescription,
-                                                        kTrackModeId, wellitems::kTrackModes,
-                                                        wellitems::kTrackModeOther),
-                              TRUE, TRUE);
+    m_wndPropList.AddProperty(wellitems::NewTrackModeChoice(kTrackModeId), TRUE, TRUE);
     return 0;
 }
 

@@ -28,10 +28,7 @@ CPropLstPlaneEx::CPropLstPlaneEx(const CString& name, CString value, const char*
 
 CPropLstPlaneEx::~CPropLstPlaneEx() = default;
 
-void CPropLstPlaneEx::OnClickButtonEx(CPoint point) {
-    if (!GetSecondButtonRect().PtInRect(point)) return;
-    const CString value = ItemText(this);
-    if (value.IsEmpty()) return;
+void CPropLstPlaneEx::OnSecondButton(const CString& value) {
     if (m_nMode >= 0 && m_nMode < kTemplateModeCount) {
         CStyleTemplate* style = TemplateManager::CTemplateManagerFacade::Instance()->GetGeneralTemplate(
             value, static_cast<TemplateManager::TemplateType>(m_nMode + kStoreTypeOffset));

@@ -12,10 +12,7 @@ CPropLstPlaneExContour::CPropLstPlaneExContour(const CString& name, CString valu
     : TTwoButtonItem(caption, name, value, description, data, OtherTakenAs(0), true), m_nMode(mode) {}
 
 // Before the page's first refresh the item knows no layer: the editors are not opened then.
-void CPropLstPlaneExContour::OnClickButtonEx(CPoint point) {
-    if (!GetSecondButtonRect().PtInRect(point)) return;
-    const CString value = ItemText(this);
-    if (value.IsEmpty()) return;
+void CPropLstPlaneExContour::OnSecondButton(const CString& value) {
     if (value == contourtext::kCustom && m_pContourLayer) {
         if (GetMode() == kLineMode) {
             m_pContourLayer->ChangeContourLineOption();

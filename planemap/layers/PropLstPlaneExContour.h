@@ -20,11 +20,12 @@ public:
     CPropLstPlaneExContour(const CString& name, CString value, const char* description, DWORD_PTR data, int mode,
                            const CString& caption);
 
-    void OnClickButtonEx(CPoint point) override;
-
     int GetMode() const { return m_nMode; }
     void SetContourLayer(CQXLayer* layer) { m_pContourLayer = layer; }
     void SetOwner(CWndLstPlane* list) { m_pOwner = list; }
+
+protected:
+    void OnSecondButton(const CString& value) override;
 
 private:
     int m_nMode;

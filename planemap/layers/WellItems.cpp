@@ -59,6 +59,12 @@ CBCGPProp* NewChoice(const char* label, const char* description, DWORD_PTR id,
     return NewOptionItem(label, "", description, id, options, false);
 }
 
+CFixedListProp* NewTrackModeChoice(DWORD_PTR id) {
+    static constexpr TextValue kTrackModes[] = {{welltext::kRealTrack, 1}, {welltext::kStraight, 0}};
+    return NewFixedListItem(welltext::kTrackMode, "", welltext::kTrackModeDescription, id, kTrackModes,
+                            OtherTakenAs(0));
+}
+
 CFixedListProp* NewPlaceChoice(const char* label, const char* description, DWORD_PTR id) {
     auto* item = new CFixedListProp(label, "", description, id, kOtherRefused);
     int index = 0;

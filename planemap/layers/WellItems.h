@@ -12,7 +12,6 @@
 #include "framework/PropSizeText.h"
 #include "framework/PropStyleCombox.h"
 #include "mfc/String.h"
-#include "planemap/layers/WellTexts.h"
 class CQXLayer;
 
 namespace wellitems {
@@ -35,16 +34,9 @@ CBCGPProp* NewReadOnly(const char* label, const char* description, DWORD_PTR id)
 // An option item, text editing off, with an empty value.
 CBCGPProp* NewChoice(const char* label, const char* description, DWORD_PTR id,
                      std::initializer_list<const char*> options);
-// A fixed list, text editing off, with an empty value: its options stand for their values, any
-// other text by other.
-template <std::size_t N>
-CFixedListProp* NewFixedChoice(const char* label, const char* description, DWORD_PTR id, const TextValue (&options)[N],
-                               OtherText other) {
-    return NewFixedListItem(label, "", description, id, options, other);
-}
-// The ways a trajectory is drawn: along the real well path, or any other text straight.
-inline constexpr TextValue kTrackModes[] = {{welltext::kRealTrack, 1}, {welltext::kStraight, 0}};
-inline constexpr OtherText kTrackModeOther = OtherTakenAs(0);
+// "轨迹显示方式": the ways a trajectory is drawn, along the real well path (1) or any other text
+// straight (0); text editing off, empty at first.
+CFixedListProp* NewTrackModeChoice(DWORD_PTR id);
 
 // The nine places around a label's anchor, "左上" (0) to "右下" (8); any other text is refused.
 CFixedListProp* NewPlaceChoice(const char* label, const char* description, DWORD_PTR id);

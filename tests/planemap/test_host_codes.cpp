@@ -5,6 +5,7 @@
 
 #include <initializer_list>
 
+#include "PieFixture.h"
 #include "PlaneListFixture.h"
 #include "hostlibs/Parsnip/MapFixture.h"
 #include "hosttypes/Moraine/PieLayer.h"
@@ -49,15 +50,11 @@ TEST(HostCodes, EllipseDirectionBeyondTheNamedOnesShowsBackward) {
 
 // Moraine: a dynamic multi-bar draw type other than 0 shows "折线图".
 TEST(HostCodes, PieDrawTypeBeyondTheNamedOnesShowsLineChart) {
-    parsnip::MapFixture map;
-    CQXLayer* layer = map.AddLayer("饼图1", "饼图");
-    kel::plane::CPieLayer pie(layer);
-    pie.SetShapeType(2);
-    pie.SetRecordCount(2);
-    pie.SetDataType(2);
-    pie.SetDynamicMultiBarDrawType(1, static_cast<kel::plane::DynamicMultiBarDrawType>(5));
-    pie.SetDynamicMultiBarDrawType(2, static_cast<kel::plane::DynamicMultiBarDrawType>(-3));
-    OpenList<CPropListPieLayerObj> page(layer);
+    pietest::PieWorld w(2, 2);
+    w.pie.SetDataType(2);
+    w.pie.SetDynamicMultiBarDrawType(1, static_cast<kel::plane::DynamicMultiBarDrawType>(5));
+    w.pie.SetDynamicMultiBarDrawType(2, static_cast<kel::plane::DynamicMultiBarDrawType>(-3));
+    OpenList<CPropListPieLayerObj> page(w.layer);
     EXPECT_EQ("折线图", page.Value(CPropListPieLayerObj::kDrawType1Id));
     EXPECT_EQ("折线图", page.Value(CPropListPieLayerObj::kDrawType2Id));
 }

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "CodeReport.h"
+#include "PieFixture.h"
 #include "PlaneListFixture.h"
 #include "hostlibs/Parsnip/MapFixture.h"
 #include "hosttypes/Moraine/FaultLayer.h"
@@ -52,26 +53,22 @@ void ExpectLineWidthKept(parsnip::MapFixture& map, const char* kind, DWORD_PTR i
 
 TEST(LayerCodeReports, PieLayerDisplayShowsEachStoredNumberInItsOwnFormat) {
     using O = CPropListPieLayerObj;
-    parsnip::MapFixture map;
-    CQXLayer* layer = map.AddLayer("饼图1", "饼图");
-    kel::plane::CPieLayer pie(layer);
-    pie.SetShapeType(7);
-    pie.SetRecordCount(4);
-    pie.SetRadius(8);
-    pie.SetBarWidth(2.5);
-    pie.SetUpPropCount(2);
-    pie.SetDotCount(2);
-    pie.SetXMove(4);
-    pie.SetBotWidth(6);
+    pietest::PieWorld w(7, 4);
+    w.pie.SetRadius(8);
+    w.pie.SetBarWidth(2.5);
+    w.pie.SetUpPropCount(2);
+    w.pie.SetDotCount(2);
+    w.pie.SetXMove(4);
+    w.pie.SetBotWidth(6);
     QXLOGFONT font;
-    pie.GetFont(font);
+    w.pie.GetFont(font);
     font.size = 300;
-    pie.SetFont(font);
+    w.pie.SetFont(font);
     QXLOGPEN outline = PenOfWidth(150);
-    pie.SetPen(outline);
+    w.pie.SetPen(outline);
     QXLOGPEN indicator = PenOfWidth(2);
-    pie.SetDrawOrgLine(indicator);
-    OpenList<O> page(layer);
+    w.pie.SetDrawOrgLine(indicator);
+    OpenList<O> page(w.layer);
 
     struct Case {
         DWORD_PTR id;
@@ -84,20 +81,16 @@ TEST(LayerCodeReports, PieLayerDisplayShowsEachStoredNumberInItsOwnFormat) {
                           Case{O::kRadiusId, "-1", "8.00"}, Case{O::kBarWidthId, "-1", "2.50"},
                           Case{O::kBarCountId, "-1", "2"}})
         ExpectCodeReportRefused(page, c.id, c.text, c.stored);
-    EXPECT_DOUBLE_EQ(8, pie.GetRadius());
-    EXPECT_EQ(2, pie.GetUpPropCount());
+    EXPECT_DOUBLE_EQ(8, w.pie.GetRadius());
+    EXPECT_EQ(2, w.pie.GetUpPropCount());
 }
 
 TEST(LayerCodeReports, PieLayerDataKeepsItsRecordCount) {
     using D = CPropListPieLayerData;
-    parsnip::MapFixture map;
-    CQXLayer* layer = map.AddLayer("饼图1", "饼图");
-    kel::plane::CPieLayer pie(layer);
-    pie.SetShapeType(0);
-    pie.SetRecordCount(3);
-    OpenList<D> page(layer);
+    pietest::PieWorld w(0, 3);
+    OpenList<D> page(w.layer);
     for (const char* text : {"99", "x"}) ExpectCodeReportRefused(page, D::kCountId, text, "3");
-    EXPECT_EQ(3, pie.GetRecordCount());
+    EXPECT_EQ(3, w.pie.GetRecordCount());
 }
 
 TEST(LayerCodeReports, WellLayerPagesShowTheStoredSizesAndDistances) {

@@ -10,6 +10,7 @@
 #include "CodeReport.h"
 #include "PieFixture.h"
 #include "PlaneListFixture.h"
+#include "WellFixture.h"
 #include "driver/GridDriver.h"
 #include "framework/FixedList.h"
 #include "framework/ItemGroupsFill.h"
@@ -61,6 +62,7 @@ using O = CPropListPieLayerObj;
 constexpr const char* kNoOption = "无此选项";
 
 using pietest::PieWorld;
+using welltest::WellWorld;
 
 // Reports text for item id from code: the edit runs (one redraw) and the item shows shown.
 template <class List>
@@ -259,10 +261,9 @@ TEST(LayerFixedLists, AnyTrajectoryModeButTheRealTrackIsTheStraightLine) {
 // ---- the stratum section page ---------------------------------------------------------------------
 
 TEST(LayerFixedLists, TheSectionsReferencesAndAlignmentShowTheOptionTaken) {
-    parsnip::MapFixture map;
-    CQXLayer* wells = map.AddLayer("井位", "井位");
-    map.AddPolyline("井排基线", {{0, 0}, {9, 0}}, wells);
-    CQXLayer* sections = map.AddLayer("剖面", "剖面");
+    WellWorld w;
+    w.AddBaseLine();
+    CQXLayer* sections = w.map.AddLayer("剖面", "剖面");
     kel::plane::CStratumLayer layer(sections);
     layer.SetStratumVerticalType(0);
     layer.SetStratumTopAlign(3);
@@ -287,15 +288,14 @@ TEST(LayerFixedLists, TheSectionsReferencesAndAlignmentShowTheOptionTaken) {
 // ---- the well layer's pages --------------------------------------------------------------------------
 
 TEST(LayerFixedLists, TheWellLayersReferencesPlacesAndOffsetTypesRefuseAnyOtherText) {
-    parsnip::MapFixture map;
-    CQXLayer* wells = map.AddLayer("井位", "井位");
-    map.AddPolyline("井排基线", {{0, 0}, {9, 0}}, wells);
-    kel::plane::CWellLayer layer(wells);
+    WellWorld w;
+    w.AddBaseLine();
+    kel::plane::CWellLayer layer(w.wells);
     layer.SetAbsenceReferType(1);
     layer.SetAbsenceAlign(5);
     layer.SetBaseLineOffsetType(2);
 
-    OpenList<CPropListWellLayerAbsence> absence(wells);
+    OpenList<CPropListWellLayerAbsence> absence(w.wells);
     ASSERT_EQ("井", absence.Value(CPropListWellLayerAbsence::kReferId));
     ASSERT_EQ("右", absence.Value(CPropListWellLayerAbsence::kAlignId));
     for (const char* text : {kNoOption, ""}) {
@@ -307,7 +307,7 @@ TEST(LayerFixedLists, TheWellLayersReferencesPlacesAndOffsetTypesRefuseAnyOtherT
     ExpectReportShows(absence, CPropListWellLayerAbsence::kShowId, kNoOption, "否");
     EXPECT_EQ(0, layer.GetAbsenceVisible());
 
-    OpenList<CPropListWellLayerBaseLine> baseLine(wells);
+    OpenList<CPropListWellLayerBaseLine> baseLine(w.wells);
     ExpectCodeReportRefused(baseLine, CPropListWellLayerBaseLine::kOffsetTypeId, kNoOption, "偏下侧");
     EXPECT_EQ(2, layer.GetBaseLineOffsetType());
     ExpectEveryListRead(baseLine);
@@ -359,27 +359,26 @@ TEST(LayerFixedLists, ACoordinateSystemsLabelSideIsItsOwnSideOnlyForItsOwnText) 
 // ---- every list of the pages ----------------------------------------------------------------------
 
 TEST(LayerFixedLists, EveryListOfTheLayerPagesReadsAnyOtherTextByItsRule) {
-    parsnip::MapFixture map;
-    CQXLayer* wells = map.AddLayer("井位", "井位");
-    map.AddPolyline("井排基线", {{0, 0}, {9, 0}}, wells);
-    ExpectEveryListOfLayerRead<CPropListWellLayerName>(wells);
-    ExpectEveryListOfLayerRead<CPropListWellLayerSymbol>(wells);
-    ExpectEveryListOfLayerRead<CPropListWellLayerAbsence>(map.AddLayer("井位2", "井位"));
-    ExpectEveryListOfLayerRead<CPropListStratumLayerConnection>(map.AddLayer("剖面", "剖面"));
-    ExpectEveryListOfLayerRead<CPropListFaciesLayerData>(map.AddLayer("相", "沉积相线"));
-    ExpectEveryListOfLayerRead<CPropListFaciesLayerLine>(map.AddLayer("相2", "沉积相线"));
-    ExpectEveryListOfLayerRead<CPropListScatteredLayerData>(map.AddLayer("离散", "离散属性边界线"));
-    ExpectEveryListOfLayerRead<CPropListOilWaterLayerLine>(map.AddLayer("油水", "油水边界"));
-    ExpectEveryListOfLayerRead<CPropListSandLayerData>(map.AddLayer("砂体", "砂体"));
-    ExpectEveryListOfLayerRead<CPropListSandLayerLine>(map.AddLayer("砂体2", "砂体"));
-    ExpectEveryListOfLayerRead<CPropListContourLayerFill>(map.AddLayer("等值", "等值线"));
-    ExpectEveryListOfLayerRead<CPropListCtrlLineLayerLine>(map.AddLayer("控制线", "控制线"));
-    ExpectEveryListOfLayerRead<CPropListFaultLayerLine>(map.AddLayer("断层", "断层"));
-    ExpectEveryListOfLayerRead<CPropListPointLayerPoint>(map.AddLayer("点", "点"));
-    ExpectEveryListOfLayerRead<CPropListWellNetLayerLine>(map.AddLayer("井网", "连通井网"));
-    ExpectEveryListOfLayerRead<CPropListWellNetLayerFill>(map.AddLayer("井网2", "连通井网"));
-    CQXLayer* stratumMap = map.AddLayer("小层", "小层平面图");
-    map.AddPolyline("砂岩尖灭线", {{0, 0}, {1, 1}}, stratumMap);
+    WellWorld w;
+    w.AddBaseLine();
+    ExpectEveryListOfLayerRead<CPropListWellLayerName>(w.wells);
+    ExpectEveryListOfLayerRead<CPropListWellLayerSymbol>(w.wells);
+    ExpectEveryListOfLayerRead<CPropListWellLayerAbsence>(w.map.AddLayer("井位2", "井位"));
+    ExpectEveryListOfLayerRead<CPropListStratumLayerConnection>(w.map.AddLayer("剖面", "剖面"));
+    ExpectEveryListOfLayerRead<CPropListFaciesLayerData>(w.map.AddLayer("相", "沉积相线"));
+    ExpectEveryListOfLayerRead<CPropListFaciesLayerLine>(w.map.AddLayer("相2", "沉积相线"));
+    ExpectEveryListOfLayerRead<CPropListScatteredLayerData>(w.map.AddLayer("离散", "离散属性边界线"));
+    ExpectEveryListOfLayerRead<CPropListOilWaterLayerLine>(w.map.AddLayer("油水", "油水边界"));
+    ExpectEveryListOfLayerRead<CPropListSandLayerData>(w.map.AddLayer("砂体", "砂体"));
+    ExpectEveryListOfLayerRead<CPropListSandLayerLine>(w.map.AddLayer("砂体2", "砂体"));
+    ExpectEveryListOfLayerRead<CPropListContourLayerFill>(w.map.AddLayer("等值", "等值线"));
+    ExpectEveryListOfLayerRead<CPropListCtrlLineLayerLine>(w.map.AddLayer("控制线", "控制线"));
+    ExpectEveryListOfLayerRead<CPropListFaultLayerLine>(w.map.AddLayer("断层", "断层"));
+    ExpectEveryListOfLayerRead<CPropListPointLayerPoint>(w.map.AddLayer("点", "点"));
+    ExpectEveryListOfLayerRead<CPropListWellNetLayerLine>(w.map.AddLayer("井网", "连通井网"));
+    ExpectEveryListOfLayerRead<CPropListWellNetLayerFill>(w.map.AddLayer("井网2", "连通井网"));
+    CQXLayer* stratumMap = w.map.AddLayer("小层", "小层平面图");
+    w.map.AddPolyline("砂岩尖灭线", {{0, 0}, {1, 1}}, stratumMap);
     ExpectEveryListOfLayerRead<CPropListStratumMapLayerLine>(stratumMap);
     ExpectEveryListOfLayerRead<CPropListStratumMapLayerFill>(stratumMap);
 }

@@ -2,6 +2,7 @@
 // one writes nothing to any selected object, and the item shows the stored value again.
 #include <gtest/gtest.h>
 
+#include "PieFixture.h"
 #include "PlaneListFixture.h"
 #include "hostlibs/Parsnip/MapFixture.h"
 #include "hosttypes/Moraine/PieLayer.h"
@@ -114,15 +115,11 @@ TEST(NegativeSizes, LegendEntrySizeAndPictureSize) {
 }
 
 TEST(NegativeSizes, PieBarSizes) {
-    MapFixture map;
-    CQXLayer* layer = map.AddLayer("饼图1", "饼图");
-    kel::plane::CPieLayer pie(layer);
-    pie.SetShapeType(7);
-    pie.SetRecordCount(2);
-    pie.SetBarWidth(4);
-    OpenList<CPropListPieLayerObj> page(layer);
+    pietest::PieWorld w(7, 2);
+    w.pie.SetBarWidth(4);
+    OpenList<CPropListPieLayerObj> page(w.layer);
     const std::string shown = page.Value(CPropListPieLayerObj::kBarWidthId);
     page.Type(CPropListPieLayerObj::kBarWidthId, "-4");
-    EXPECT_EQ(4.0, pie.GetBarWidth());
+    EXPECT_EQ(4.0, w.pie.GetBarWidth());
     EXPECT_EQ(shown, page.Value(CPropListPieLayerObj::kBarWidthId));
 }

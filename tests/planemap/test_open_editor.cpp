@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "PieFixture.h"
 #include "PlaneListFixture.h"
 #include "framework/PropStyleCombox.h"
 #include "hostlibs/Parsnip/MapFixture.h"
@@ -189,14 +190,10 @@ TEST(OpenEditor, ATextMadeReadOnlyWhileOpenKeepsTheWellNamesText) {
 // left as it shows, nothing is written and the layer keeps its date; the date the editor opened
 // with, picked after code showed another, is written. (The page's own refresh closes the editor.)
 TEST(OpenEditor, APieDateSetWhileTheEditorIsOpenWritesNothingWhenLeft) {
-    parsnip::MapFixture map;
-    CQXLayer* layer = map.AddLayer("饼图1", "饼图");
-    kel::plane::CPieLayer pie(layer);
-    pie.SetShapeType(0);
-    pie.SetRecordCount(3);
-    pie.SetDataType(2);
-    pie.SetDate1(COleDateTime(2020, 1, 1, 0, 0, 0));
-    OpenList<CPropListPieLayerData> open(layer);
+    pietest::PieWorld w(0, 3);
+    w.pie.SetDataType(2);
+    w.pie.SetDate1(COleDateTime(2020, 1, 1, 0, 0, 0));
+    OpenList<CPropListPieLayerData> open(w.layer);
     auto* date = dynamic_cast<CBCGPDateTimeProp*>(OpenEditor(open, CPropListPieLayerData::kDate1Id));
     ASSERT_NE(nullptr, date);
     date->SetDate(COleDateTime(2021, 6, 1, 0, 0, 0));
@@ -204,16 +201,16 @@ TEST(OpenEditor, APieDateSetWhileTheEditorIsOpenWritesNothingWhenLeft) {
     const int redraws = open.Redraws();
     open.grid().PressKey(VK_RETURN);
     EXPECT_EQ(nullptr, open.list().GetPropList().GetEditedItem());
-    EXPECT_EQ(COleDateTime(2020, 1, 1, 0, 0, 0), pie.GetDate1());
+    EXPECT_EQ(COleDateTime(2020, 1, 1, 0, 0, 0), w.pie.GetDate1());
     EXPECT_EQ(0, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetDate1"));
     EXPECT_EQ(redraws, open.Redraws());
 
-    pie.SetDate1(COleDateTime(2021, 6, 1, 0, 0, 0));
-    open.Show(layer);
+    w.pie.SetDate1(COleDateTime(2021, 6, 1, 0, 0, 0));
+    open.Show(w.layer);
     OpenEditor(open, CPropListPieLayerData::kDate1Id);
     date->SetDate(COleDateTime(2022, 3, 4, 0, 0, 0));
     parsnip::testing::ClearCallLog();
     ASSERT_TRUE(open.grid().PickDate(date, COleDateTime(2021, 6, 1, 0, 0, 0)));
     EXPECT_EQ(1, parsnip::testing::CountCalls("kel::plane::CPieLayer::SetDate1"));
-    EXPECT_EQ(COleDateTime(2021, 6, 1, 0, 0, 0), pie.GetDate1());
+    EXPECT_EQ(COleDateTime(2021, 6, 1, 0, 0, 0), w.pie.GetDate1());
 }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "CodeReport.h"
+#include "PieFixture.h"
 #include "PlaneListFixture.h"
 #include "bcg/DateTimeProp.h"
 #include "framework/FillSubItems.h"
@@ -184,14 +185,9 @@ using D = CPropListPieLayerData;
 using kel::plane::CPieLayer;
 
 // A dynamic multi-column bar layer, its begin and end dates shown on the data page.
-struct DatePage {
-    parsnip::MapFixture map;
-    CQXLayer* layer = map.AddLayer("饼图1", "饼图");
-    CPieLayer pie{layer};
+struct DatePage : pietest::PieWorld {
     std::unique_ptr<OpenList<D>> open;
-    DatePage() {
-        pie.SetShapeType(2);
-        pie.SetRecordCount(2);
+    DatePage() : PieWorld(2, 2) {
         pie.SetDataType(2);
         pie.SetDateBegin(COleDateTime(2024, 1, 1, 0, 0, 0));
         pie.SetDateEnd(COleDateTime(2024, 12, 31, 0, 0, 0));

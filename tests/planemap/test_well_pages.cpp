@@ -7,6 +7,7 @@
 
 #include "CodeReport.h"
 #include "PlaneListFixture.h"
+#include "WellFixture.h"
 #include "driver/Responder.h"
 #include "hostlibs/Parsnip/MapFixture.h"
 #include "hostlibs/Parsnip/ParsnipTesting.h"
@@ -30,11 +31,7 @@ using kel::plane::CStratumLayer;
 using kel::plane::CWellLayer;
 using planetest::OpenList;
 
-struct WellWorld {
-    parsnip::MapFixture map;
-    CQXLayer* wells = map.AddLayer("井位", "井位");
-    CQXObjectPolyline* AddBaseLine() { return map.AddPolyline("井排基线", {{0, 0}, {9, 0}}, wells); }
-};
+using welltest::WellWorld;
 
 size_t MessageBoxes() { return platform::Responder::Instance().MessageBoxes().size(); }
 
