@@ -398,7 +398,7 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
     edit.color = ColorOf(item);
     if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) edit.style = picker->GetVal();
     // A text a list refuses writes and redraws nothing.
-    if (FixedListOf(item) && !ReadFixedList(item, &edit.choice)) return 0;
+    if (!wellplot::ReadChoice(item, &edit.choice)) return 0;
     // From here on the item may be deleted by a rebuild: only the copy above is read.
 
     bool taken = true;
