@@ -75,7 +75,6 @@ const TextValue kRangeTypes[] = {{"固定刻度范围", 0}, {"整条曲线刻度
 // The two-way switches, each reading any other text as its second option.
 const TextValue kScaleTypes[] = {{kLinear, 0}, {kLogarithmic, 1}};
 const TextValue kDirections[] = {{kLeftToRight, 1}, {kRightToLeft, 0}};
-const TextValue kShownHidden[] = {{wptext::kShown, 1}, {wptext::kHidden, 0}};
 // The fill list's named operations (a numbered fill, "填充N", is 7 + N).
 const TextValue kFillOperations[] = {{kAddFill, 0}, {kShowAll, 4}, {kHideAll, 5}, {kDeleteAll, 6}};
 // A fill shown, hidden, or (any other text) deleted: the operation each asks for.
@@ -261,7 +260,8 @@ int CLstCurve::InitPropWnd() {
 
     CBCGPProp* title = NewGroup(wptext::kTitle, kTitleGroupId);
     title->AddSubItem(new CBCGPProp(wptext::kText, _variant_t(""), "指定标题内容", kTitleTextId));
-    title->AddSubItem(wellplot::NewSettingList(wptext::kFontApplyTo, "指定标题字体设置的应用范围", kTitleScopeId, kTitleScopes));
+    title->AddSubItem(
+        wellplot::NewSettingList(wptext::kFontApplyTo, "指定标题字体设置的应用范围", kTitleScopeId, kTitleScopes));
     CBCGPProp* titleFont = CreateFontPropFloatSize(wptext::kFont, kTitleFontId);
     titleFont->Expand(FALSE);
     title->AddSubItem(titleFont);
@@ -273,14 +273,16 @@ int CLstCurve::InitPropWnd() {
                                    true));
     unit->AddSubItem(NewSwitch(wptext::kShown, "指定曲线单位是否显示", kUnitShownId, kYesNoEntries));
     unit->AddSubItem(wellplot::NewSettingList(kArrangement, "指定曲线单位的排列格式", kUnitAlignId, kUnitAligns));
-    unit->AddSubItem(wellplot::NewSettingList(wptext::kFontApplyTo, "指定曲线单位字体设置的应用范围", kUnitScopeId, kScopes));
+    unit->AddSubItem(
+        wellplot::NewSettingList(wptext::kFontApplyTo, "指定曲线单位字体设置的应用范围", kUnitScopeId, kScopes));
     unit->AddSubItem(CreateFontPropFloatSize(wptext::kFont, kUnitFontId));
     unit->Expand(FALSE);
     add(unit);
 
     CBCGPProp* scale = NewGroup(wptext::kScale, kScaleGroupId);
     scale->AddSubItem(wellplot::NewSettingList(wptext::kApplyTo, "指定刻度属性设置的应用范围", kScaleScopeId, kScopes));
-    scale->AddSubItem(wellplot::NewSettingList(wptext::kVisibility, "指定曲线刻度值的显隐状态", kLimitShownId, kLimitShows));
+    scale->AddSubItem(
+        wellplot::NewSettingList(wptext::kVisibility, "指定曲线刻度值的显隐状态", kLimitShownId, kLimitShows));
     scale->AddSubItem(wellplot::NewSettingList(kArrangement, "指定曲线刻度值的排列格式", kLimitAlignId, kLimitAligns));
     scale->AddSubItem(NewFixedListItem(wptext::kType, "", "指定刻度类型", kScaleTypeId, kScaleTypes, OtherTakenAs(0)));
     scale->AddSubItem(wellplot::NewSettingList("刻度范围", "指定刻度范围类型", kRangeTypeId, kRangeTypes));
@@ -288,7 +290,7 @@ int CLstCurve::InitPropWnd() {
     scale->AddSubItem(NewSwitch(wptext::kDirection, "指定刻度类型", kDirectionId, kDirections));
     scale->AddSubItem(NewFloat("左值", 0, 0, true, "指定曲线左值", kLeftId, ValueRule(true)));
     scale->AddSubItem(NewFloat("右值", 0, 0, true, "指定曲线右值", kRightId, ValueRule(true)));
-    scale->AddSubItem(NewSwitch("第二刻度", "指定曲线第二刻度的显隐状态", kSecondScaleId, kShownHidden));
+    scale->AddSubItem(NewSwitch("第二刻度", "指定曲线第二刻度的显隐状态", kSecondScaleId, wellplot::kShownHidden));
     scale->AddSubItem(NewFloat("倍数", 0, 1, false, "指定曲线第二刻度倍数", kMultiplesId, ValueRule(false)));
     CBCGPProp* limitFont = CreateFontPropFloatSize(wptext::kFont, kLimitFontId);
     limitFont->Expand(FALSE);

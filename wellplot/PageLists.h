@@ -5,8 +5,12 @@
 #include <cstddef>
 
 #include "framework/FixedList.h"
+#include "wellplot/WellPlotTexts.h"
 
 namespace wellplot {
+
+// A visibility list: shown 1, hidden 0.
+inline constexpr TextValue kShownHidden[] = {{wptext::kShown, 1}, {wptext::kHidden, 0}};
 
 // The first step of a page's edit: the value a fixed list's text stands for (through the one
 // reader), false for a text the list refuses; any other item passes with choice untouched.
