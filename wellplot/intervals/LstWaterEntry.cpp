@@ -417,24 +417,19 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kTitleColorId:
             EditTitleFont(kit, edit);
             break;
-        case kDrawWidthId: {  // the size and width items read by these readers: every text they took reads
-            double width = kit->GetDrawWidth();
-            ReadDrawWidth(edit.text, &width);
-            kit->SetDrawWidth(width);
+        case kDrawWidthId:  // the size and width items read by these readers: every text they took reads
+            if (double width = 0; ReadDrawWidth(edit.text, &width)) kit->SetDrawWidth(width);
             break;
-        }
         case kDepthLineShowId:
             kit->EnableDepthLine(edit.choice);
             break;
         case kDepthLineStyleId:
             kit->SetDepthLineStyle(edit.style);
             break;
-        case kDepthLineWidthId: {
-            auto width = static_cast<float>(kit->GetDepthLineWidth());
-            penfont::ReadHundredths(edit.text, penfont::Accept::AboveZero, &width);  // above 0
-            kit->SetDepthLineWidth(width);
+        case kDepthLineWidthId:  // above 0
+            if (float width = 0; penfont::ReadHundredths(edit.text, penfont::Accept::AboveZero, &width))
+                kit->SetDepthLineWidth(width);
             break;
-        }
         case kDepthLineColorId:
             kit->SetDepthLineColor(edit.color);
             break;

@@ -418,14 +418,11 @@ bool COilTestPage::EditGraphicItem(CBCGPProp* item, int choice) {
     const CString text = ItemText(item);
     switch (item->GetData()) {
         case kTextTrackWidthId:
-        case kBarTrackWidthId: {
+        case kBarTrackWidthId:
             // The items read by this rule, so every share they took reads (inside (0, 1)).
-            const bool bar = item->GetData() == kBarTrackWidthId;
-            double share = bar ? kit->m_dBarWidth : 1 - kit->m_dBarWidth;
-            ReadTrackShare(text, &share);
-            kit->m_dBarWidth = bar ? share : 1 - share;
+            if (double share = 0; ReadTrackShare(text, &share))
+                kit->m_dBarWidth = item->GetData() == kBarTrackWidthId ? share : 1 - share;
             break;
-        }
         case kDataChoiceId:
             kit->m_nDataChoice = choice;
             oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nDataChoice);
