@@ -75,7 +75,6 @@ const TextValue kRangeTypes[] = {{"固定刻度范围", 0}, {"整条曲线刻度
 // The two-way switches, each reading any other text as its second option.
 const TextValue kScaleTypes[] = {{kLinear, 0}, {kLogarithmic, 1}};
 const TextValue kDirections[] = {{kLeftToRight, 1}, {kRightToLeft, 0}};
-const TextValue kShownHidden[] = {{wptext::kShown, 1}, {wptext::kHidden, 0}};
 // The fill list's named operations (a numbered fill, "填充N", is 7 + N).
 const TextValue kFillOperations[] = {{kAddFill, 0}, {kShowAll, 4}, {kHideAll, 5}, {kDeleteAll, 6}};
 // A fill shown, hidden, or (any other text) deleted: the operation each asks for.
@@ -90,13 +89,6 @@ constexpr int kFixedRange = 0;
 // A fill side's cell size item, counted from the side's group id (flag, set, style, two colours, size).
 constexpr DWORD_PTR kFillCellSize = 6;
 
-// A list of the page's settings: any other text is -1, which the refresh shows empty.
-template <std::size_t N>
-CBCGPProp* NewTableChoice(const char* name, const char* description, DWORD_PTR id, const TextValue (&table)[N]) {
-    CFixedListProp* list = NewFixedListItem(name, "", description, id, table, OtherTakenAs(-1));
-    list->ShowUnlistedAs("");
-    return list;
-}
 // A switch of the page: any other text is the second option's value.
 template <std::size_t N>
 CBCGPProp* NewSwitch(const char* name, const char* description, DWORD_PTR id, const TextValue (&table)[N]) {
@@ -262,13 +254,14 @@ int CLstCurve::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     auto add = [this](CBCGPProp* item) { m_wndPropList.AddProperty(item, TRUE, TRUE); };
 
-    add(NewTableChoice("数据源", "指定曲线数据来源", kSourceId, kSources));
+    add(wellplot::NewSettingList("数据源", "指定曲线数据来源", kSourceId, kSources));
     add(NewOptionItem("离散数据表", "", "指定离散数据表", kTableId, {}, false));
     add(NewOptionItem("曲线", "", "指定目标曲线", kCurveId, {}, false));
 
     CBCGPProp* title = NewGroup(wptext::kTitle, kTitleGroupId);
     title->AddSubItem(new CBCGPProp(wptext::kText, _variant_t(""), "指定标题内容", kTitleTextId));
-    title->AddSubItem(NewTableChoice(wptext::kFontApplyTo, "指定标题字体设置的应用范围", kTitleScopeId, kTitleScopes));
+    title->AddSubItem(
+        wellplot::NewSettingList(wptext::kFontApplyTo, "指定标题字体设置的应用范围", kTitleScopeId, kTitleScopes));
     CBCGPProp* titleFont = CreateFontPropFloatSize(wptext::kFont, kTitleFontId);
     titleFont->Expand(FALSE);
     title->AddSubItem(titleFont);
@@ -279,23 +272,25 @@ int CLstCurve::InitPropWnd() {
                                    {"cm", "N", "mV", "μs/m", "g/cm^3", "GAPI", "%", "p.u.", "Ω·m", "小数", "无"},
                                    true));
     unit->AddSubItem(NewSwitch(wptext::kShown, "指定曲线单位是否显示", kUnitShownId, kYesNoEntries));
-    unit->AddSubItem(NewTableChoice(kArrangement, "指定曲线单位的排列格式", kUnitAlignId, kUnitAligns));
-    unit->AddSubItem(NewTableChoice(wptext::kFontApplyTo, "指定曲线单位字体设置的应用范围", kUnitScopeId, kScopes));
+    unit->AddSubItem(wellplot::NewSettingList(kArrangement, "指定曲线单位的排列格式", kUnitAlignId, kUnitAligns));
+    unit->AddSubItem(
+        wellplot::NewSettingList(wptext::kFontApplyTo, "指定曲线单位字体设置的应用范围", kUnitScopeId, kScopes));
     unit->AddSubItem(CreateFontPropFloatSize(wptext::kFont, kUnitFontId));
     unit->Expand(FALSE);
     add(unit);
 
     CBCGPProp* scale = NewGroup(wptext::kScale, kScaleGroupId);
-    scale->AddSubItem(NewTableChoice(wptext::kApplyTo, "指定刻度属性设置的应用范围", kScaleScopeId, kScopes));
-    scale->AddSubItem(NewTableChoice(wptext::kVisibility, "指定曲线刻度值的显隐状态", kLimitShownId, kLimitShows));
-    scale->AddSubItem(NewTableChoice(kArrangement, "指定曲线刻度值的排列格式", kLimitAlignId, kLimitAligns));
+    scale->AddSubItem(wellplot::NewSettingList(wptext::kApplyTo, "指定刻度属性设置的应用范围", kScaleScopeId, kScopes));
+    scale->AddSubItem(
+        wellplot::NewSettingList(wptext::kVisibility, "指定曲线刻度值的显隐状态", kLimitShownId, kLimitShows));
+    scale->AddSubItem(wellplot::NewSettingList(kArrangement, "指定曲线刻度值的排列格式", kLimitAlignId, kLimitAligns));
     scale->AddSubItem(NewFixedListItem(wptext::kType, "", "指定刻度类型", kScaleTypeId, kScaleTypes, OtherTakenAs(0)));
-    scale->AddSubItem(NewTableChoice("刻度范围", "指定刻度范围类型", kRangeTypeId, kRangeTypes));
+    scale->AddSubItem(wellplot::NewSettingList("刻度范围", "指定刻度范围类型", kRangeTypeId, kRangeTypes));
     scale->AddSubItem(NewFloat("刻度小数位数", 0, 0, false, "指定刻度小数位数", kDigitsId, ReaderRule(ReadDigits)));
     scale->AddSubItem(NewSwitch(wptext::kDirection, "指定刻度类型", kDirectionId, kDirections));
     scale->AddSubItem(NewFloat("左值", 0, 0, true, "指定曲线左值", kLeftId, ValueRule(true)));
     scale->AddSubItem(NewFloat("右值", 0, 0, true, "指定曲线右值", kRightId, ValueRule(true)));
-    scale->AddSubItem(NewSwitch("第二刻度", "指定曲线第二刻度的显隐状态", kSecondScaleId, kShownHidden));
+    scale->AddSubItem(NewSwitch("第二刻度", "指定曲线第二刻度的显隐状态", kSecondScaleId, wellplot::kShownHidden));
     scale->AddSubItem(NewFloat("倍数", 0, 1, false, "指定曲线第二刻度倍数", kMultiplesId, ValueRule(false)));
     CBCGPProp* limitFont = CreateFontPropFloatSize(wptext::kFont, kLimitFontId);
     limitFont->Expand(FALSE);
@@ -303,7 +298,7 @@ int CLstCurve::InitPropWnd() {
     add(scale);
 
     auto* draw = new CBCGPPropEx("绘制", kDrawGroupId);
-    draw->AddSubItem(NewTableChoice("形式", "指定绘制形式", kFormId, kForms));
+    draw->AddSubItem(wellplot::NewSettingList("形式", "指定绘制形式", kFormId, kForms));
     add(draw);
 
     auto* fills = new CBCGPPropEx(kFillPrefix, kFillGroupId);

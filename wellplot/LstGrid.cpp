@@ -39,8 +39,6 @@ const TextValue kScopes[] = {
     {wptext::kAllContentTracks, 2},
 };
 
-const TextValue kShownHidden[] = {{wptext::kShown, 1}, {wptext::kHidden, 0}};
-
 const char* ScopeText(int scope) { return kScopes[scope < 1 ? 0 : scope == 1 ? 1 : 2].text; }
 const char* ShownText(int shown) { return shown ? wptext::kShown : wptext::kHidden; }
 
@@ -227,19 +225,19 @@ int CLstGrid::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
     auto* scale = new CBCGPProp(wptext::kScaleLines, kScaleGroupData);
     scale->AddSubItem(NewList(wptext::kApplyTo, kScopes[0].text, "指定刻度线各属性设置的应用范围", kScopes));
-    scale->AddSubItem(NewList(wptext::kVisibility, wptext::kShown, "指定刻度线显隐状态", kShownHidden));
+    scale->AddSubItem(NewList(wptext::kVisibility, wptext::kShown, "指定刻度线显隐状态", wellplot::kShownHidden));
     auto* divisions =
         new CBCGPropSizeText(kDivisions, _variant_t(5u), "指定线性刻度等分格数", 0, wellplot::CountRule());
     for (const char* option : {"2", "5", "10", "20"}) divisions->AddOption(option);
     scale->AddSubItem(divisions);
-    scale->AddSubItem(NewList(kShowMid, wptext::kHidden, "显示隐藏中值格线", kShownHidden));
+    scale->AddSubItem(NewList(kShowMid, wptext::kHidden, "显示隐藏中值格线", wellplot::kShownHidden));
     for (int k = 0; k < 3; ++k)
         scale->AddSubItem(NewPenGroup(k, "指定格值%s线型样式", "指定格值%s线型宽度", "指定格值%s线型颜色"));
     m_wndPropList.AddProperty(scale, TRUE, TRUE);
 
     auto* depth = new CBCGPProp(kDepthLines, kDepthGroupData);
     depth->AddSubItem(NewList(wptext::kApplyTo, kScopes[0].text, "指定深度线各属性设置的应用范围", kScopes));
-    depth->AddSubItem(NewList(wptext::kVisibility, wptext::kShown, "指定深度线显隐状态", kShownHidden));
+    depth->AddSubItem(NewList(wptext::kVisibility, wptext::kShown, "指定深度线显隐状态", wellplot::kShownHidden));
     auto* intervals = new CBCGPProp(wptext::kIntervalMetres, 0, TRUE);
     for (int k = 0; k < 3; ++k) {
         auto* interval =

@@ -34,25 +34,17 @@ CBCGPProp* NewChoice(const char* name, const char* value, const char* descriptio
     return NewFixedListItem(name, value, description, id, table, OtherTakenAs(-1));
 }
 
-// The symbol group, its first item a position list: every position's text names it, and until the
-// first refresh offers the positions it offers the yes and no of the group as built.
+// The symbol group, its first item (the group's switch) a position list: every position's text names
+// it, any other text hides (-1), and until the first refresh offers the positions it offers the yes
+// and no of the group as built.
 CBCGPProp* NewSymbolGroup() {
     CBCGPProp* group = CreateSymbolTemplateProp("井符号");
-    std::vector<CBCGPProp*> items;
-    while (group->GetSubItemsCount() > 0) {
-        CBCGPProp* item = group->GetSubItem(0);
-        group->RemoveSubItem(item, FALSE);
-        items.push_back(item);
+    if (CFixedListProp* align = FixedListOf(group->GetSubItem(0))) {
+        align->ClearEntries();
+        align->AddEntries(kTypeAligns);
+        align->SetOther(OtherTakenAs(-1));
+        align->OfferOnly({grouptext::kYes, grouptext::kNo});
     }
-    CBCGPProp* shown = items.front();
-    std::vector<CString> offered;
-    for (int i = 0; i < shown->GetOptionCount(); ++i) offered.emplace_back(shown->GetOption(i));
-    CFixedListProp* align = NewFixedListItem(shown->GetName(), ItemText(shown), shown->GetDescription(),
-                                             shown->GetData(), kTypeAligns, OtherTakenAs(-1));
-    align->OfferOnly(offered);
-    delete shown;
-    items.front() = align;
-    for (CBCGPProp* item : items) group->AddSubItem(item);
     return group;
 }
 

@@ -49,8 +49,6 @@ const TextValue kBorderModes[] = {
 constexpr int kOfferedBorderModes = 10;
 // Any other mode text is automatic (-1).
 constexpr OtherText kOtherMode = OtherTakenAs(-1);
-// The title area and each edge: "显示" shows it, any other text hides it.
-const TextValue kShownHidden[] = {{wptext::kShown, 1}, {wptext::kHidden, 0}};
 
 // The edge items in display order (ids 2009 .. 2018) and the edge codes the kit takes.
 const TextValue kEdges[] = {
@@ -94,8 +92,9 @@ CBCGPProp* NewScopeItem(const char* description, DWORD_PTR id) {
     return item;
 }
 
+// The title area and each edge: "显示" shows it, any other text hides it.
 CBCGPProp* NewShownItem(const char* name, const CString& description, DWORD_PTR id) {
-    return NewFixedListItem(name, wptext::kShown, description.GetString(), id, kShownHidden, OtherTakenAs(0));
+    return NewFixedListItem(name, wptext::kShown, description.GetString(), id, wellplot::kShownHidden, OtherTakenAs(0));
 }
 
 const char* ShownText(int visible) { return visible ? wptext::kShown : wptext::kHidden; }

@@ -55,10 +55,8 @@ int CLstTrack::InitPropWnd() {
     auto* title = new CBCGPProp(wptext::kTitle, kTitleGroupId);
     title->AddSubItem(new CBCGPProp(wptext::kText, _variant_t(""), "指定内容道标题文本", kTitleTextId));
     // Any other text is no scope, which the refresh shows empty.
-    CFixedListProp* scope = NewFixedListItem(wptext::kFontApplyTo, "", "指定标题字体设置的应用范围", kFontScopeId,
-                                             kFontScopes, OtherTakenAs(-1));
-    scope->ShowUnlistedAs("");
-    title->AddSubItem(scope);
+    title->AddSubItem(
+        wellplot::NewSettingList(wptext::kFontApplyTo, "指定标题字体设置的应用范围", kFontScopeId, kFontScopes));
     CBCGPProp* font = CreateFontPropFloatSize(wptext::kFont, kFontGroupId);
     font->Expand(FALSE);
     title->AddSubItem(font);

@@ -117,7 +117,6 @@ const char* LevelText(int level) {
     return TextOfValue(kLevels, level < kLevelCount ? level : kLevelCount - 1, wptext::kUnknownUnit);
 }
 
-
 bool ReadDepthScale(const CString& text, int* scale) {
     const int colon = text.Find(':');
     const CString number = colon < 0 ? text : text.Mid(colon + 1);
@@ -331,8 +330,7 @@ LRESULT CLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
     const CString text = ItemText(item);
 
     // The level is taken at once, so the layering below is already the new level's.
-    const int level = choice;
-    if (caption == kLevel) well->SetUnitClass(level);
+    if (caption == kLevel) well->SetUnitClass(choice);
     WDMgrIO* data = well->GetDataMgr();
     LogStratumDIO* layering = data ? data->GetStratum(well->GetUnitClass(), "") : nullptr;
 
@@ -344,7 +342,7 @@ LRESULT CLstWell::OnPropertyChanged(WPARAM, LPARAM lParam) {
         // Refused (after its message): the item shows the stored depth, nothing is redrawn.
         if (!EditDepth(well, item, caption == kTopDepth, layering)) return 0;
     } else if (caption == kLevel) {
-        if (layering) EditLevel(well, level, layering);
+        if (layering) EditLevel(well, choice, layering);
     } else if (caption == kTopUnit) {
         if (layering && !EditTopUnit(well, item, layering)) return 0;
     } else if (caption == kBottomUnit) {

@@ -330,10 +330,6 @@ TEST(CurveWalks, ACurveOutsideAPlotWalksNowhere) {
     }
 }
 
-}  // namespace
-
-namespace {
-
 // Any other text reported from code is what each list's rule gives: -1 for a setting (shown empty,
 // as the refresh shows it), the second option for a switch; each runs the page's steps.
 TEST_F(CurvePage, AnyOtherTextIsMinusOneForASettingAndTheSecondOptionForASwitch) {

@@ -433,10 +433,6 @@ TEST(IntervalAcceptedTest, TheBaseWriteBackRunsBeforeTheDepth) {
     ExpectTheBaseWriteBackBeforeTheDepth<CLstSymbleShoot, CWpSymbleShoot>();
 }
 
-}  // namespace
-
-namespace {
-
 // A text reported from code that a list refuses (its page gives it no value) changes nothing but the
 // item's text, which shows its text from before.
 template <class Page>

@@ -130,10 +130,6 @@ TEST(OilTestPie, ColourCaptionsFollowTheDataChoiceFromTheFirstRefresh) {
     EXPECT_EQ(page.kit()->m_nPieShowPercent, 0);
 }
 
-}  // namespace
-
-namespace {
-
 // A text reported from code into each list: the value the page's rule gives is stored and the
 // list shows the option standing for it, also after the host announces the kit again (the page
 // does not change the kit's stamp, so the announce refreshes nothing); a count no option names is

@@ -12,7 +12,6 @@
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpKit.h"
-#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/IntervalTexts.h"
 

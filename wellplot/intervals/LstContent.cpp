@@ -79,8 +79,9 @@ bool CLstContent::WriteBase(CBCGPProp* item) {
     // Only the edited field of the font is read: a size it refuses writes nothing at all.
     QXLOGFONT font = kit->GetTitleFont();
     if (fontEdit && !EditGroupField(item, font)) return false;
+    // The pages read their own lists before they come here: only the direction is read here.
     int direction = 0;
-    if (!wellplot::ReadChoice(item, &direction)) return false;
+    if (item->GetData() == kTitleDirectionId && !wellplot::ReadChoice(item, &direction)) return false;
     kit->SetModifyFlag(1);
     if (item->GetData() == kTitleNameId) {
         kit->SetTitleText(wellplot::TextToTitle(ItemText(item)));

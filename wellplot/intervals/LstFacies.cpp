@@ -62,8 +62,7 @@ int CLstFacies::InitPropWnd() {
     auto* source = new CBCGPPropEx(ivtext::kDataSource, kSourceGroupId);
     // Every source's text names it, but only those the plot holds data for are offered; any other
     // text is source -1.
-    CFixedListProp* type = NewFixedListItem(ivtext::kType, "", "", kSourceTypeId, kFaciesSources, OtherTakenAs(-1));
-    type->ShowUnlistedAs("");  // no source, as the refresh shows it
+    CFixedListProp* type = wellplot::NewSettingList(ivtext::kType, "", kSourceTypeId, kFaciesSources);
     std::vector<CString> offered;
     CWellDataManager* wells = CWellDataManager::Instance();
     for (int level = 0; level < kStratumLevels; ++level)

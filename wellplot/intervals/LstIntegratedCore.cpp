@@ -35,12 +35,6 @@ const TextValue kAlignShown[] = {
     {grouptext::kAlignLeft, CWpIntegratedCore::ALIGN_LEFT},
     {grouptext::kAlignRight, CWpIntegratedCore::ALIGN_RIGHT},
 };
-// The alignments offered: any other text is centred.
-const TextValue kAligns[] = {
-    {grouptext::kAlignLeft, CWpIntegratedCore::ALIGN_LEFT},
-    {grouptext::kAlignCenter, CWpIntegratedCore::ALIGN_CENTER},
-    {grouptext::kAlignRight, CWpIntegratedCore::ALIGN_RIGHT},
-};
 constexpr const char* kCentredShown = "居中对齐";
 
 // The field items with the field each shows for the coring table.
@@ -125,8 +119,9 @@ int CLstIntegratedCore::InitPropWnd() {
     }
     display->AddSubItem(CreateColorProp(ivtext::kBackColor, kBackColorId, ivtext::kBackColor));
     display->AddSubItem(NewYesNoList(ivtext::kBackTransparent, "", ivtext::kBackTransparent, kBackOpenId));
-    display->AddSubItem(NewFixedListItem("对齐", grouptext::kAlignCenter, "水平对齐方式", kAlignId, kAligns,
-                                         OtherTakenAs(CWpIntegratedCore::ALIGN_CENTER)));
+    // The alignments offered: any other text is centred.
+    display->AddSubItem(
+        CreateHAlignProp("对齐", kAlignId, "水平对齐方式", OtherTakenAs(CWpIntegratedCore::ALIGN_CENTER)));
     display->AddSubItem(CreateFontPropFloatSize(ivtext::kTextFont, kTextFontId));
     display->AddSubItem(CreateLineFloatProp("分割线线型", kLinePenId));
     m_wndPropList.AddProperty(display, TRUE, TRUE);

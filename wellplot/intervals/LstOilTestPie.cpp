@@ -213,7 +213,7 @@ LRESULT CLstOilTestPie::OnPropertyChanged(WPARAM, LPARAM lParam) {
     // A list's text stands for the kit's value itself; a text the list refuses writes and redraws
     // nothing.
     int choice = 0;
-    if (FixedListOf(item) && !ReadFixedList(item, &choice)) return 0;
+    if (!wellplot::ReadChoice(item, &choice)) return 0;
     bool taken = true;
     switch (item->GetData()) {
         case kShownId:
@@ -223,6 +223,15 @@ LRESULT CLstOilTestPie::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kDataChoiceId:
             kit->m_nPieDataChoice = choice;
             oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nPieDataChoice);
+            break;
+        case kOilColorId:
+            ReadColor(item, &kit->m_clrPieOil);
+            break;
+        case kGasColorId:
+            ReadColor(item, &kit->m_clrPieGas);
+            break;
+        case kWaterColorId:
+            ReadColor(item, &kit->m_clrPieWater);
             break;
         case kValueLabelId:
             kit->m_nPieShowValue = choice;

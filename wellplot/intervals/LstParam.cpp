@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "bcg/ColorProp.h"
+#include "framework/FixedList.h"
 #include "framework/GroupTexts.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
@@ -11,7 +12,6 @@
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpParam.h"
 #include "wellplot/KitPage.h"
-#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceNames.h"
 #include "wellplot/intervals/IntervalTexts.h"

@@ -1,6 +1,7 @@
 #include "wellplot/intervals/LstParamStyle.h"
 
 #include "bcg/ColorProp.h"
+#include "framework/FixedList.h"
 #include "framework/GroupEdits.h"
 #include "framework/ItemGroupsBasic.h"
 #include "framework/NumberText.h"
@@ -10,7 +11,6 @@
 #include "framework/TwoButtonProp.h"
 #include "hosttypes/Zephyr/WpParam.h"
 #include "wellplot/KitPage.h"
-#include "wellplot/PageLists.h"
 #include "wellplot/intervals/IntervalTexts.h"
 #include "wellplot/intervals/PropLstEx.h"
 

@@ -9,7 +9,6 @@
 #include "framework/PropWndMgr.h"
 #include "hosttypes/Zephyr/WpPicture.h"
 #include "wellplot/KitPage.h"
-#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/CheckBoxProp.h"
 #include "wellplot/intervals/KitItems.h"

@@ -4,7 +4,6 @@
 #include "hosttypes/Zephyr/WpWaterEntry.h"
 #include "framework/PropItems.h"
 #include "wellplot/KitPage.h"
-#include "wellplot/PageLists.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/KitItems.h"
 

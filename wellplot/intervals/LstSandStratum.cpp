@@ -78,7 +78,7 @@ LRESULT CLstSandStratum::OnPropertyChanged(WPARAM, LPARAM lParam) {
     }
     // A list's text stands for the value stored; a text the list refuses writes and redraws nothing.
     int choice = 0;
-    if (FixedListOf(item) && !ReadFixedList(item, &choice)) return 0;
+    if (!wellplot::ReadChoice(item, &choice)) return 0;
     const CString text = ItemText(item);
     switch (item->GetData()) {
         case kTitleTextId:

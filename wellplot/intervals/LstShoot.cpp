@@ -49,10 +49,8 @@ int CLstShoot::InitPropWnd() {
     CBCGPProp* current = NewSegDepthGroup(kCurrentSegGroupId, kTopId, kBottomId);
     // Any other interval type is type 1.
     // A type no option names shows as the refresh shows it (empty), or as the kit keeps it.
-    CFixedListProp* type = NewFixedListItem(ivtext::kType, "", ivtext::kShootTypeDescription, kSegTypeId, kShootTypes,
-                                            OtherTakenAs(SHOOT_TYPE_OTHER));
-    type->ShowUnlistedAs("");
-    current->AddSubItem(type);
+    current->AddSubItem(wellplot::NewSettingList(ivtext::kType, ivtext::kShootTypeDescription, kSegTypeId, kShootTypes,
+                                                 OtherTakenAs(SHOOT_TYPE_OTHER)));
     m_wndPropList.AddProperty(current, TRUE, TRUE);
     return 0;
 }

@@ -16,8 +16,8 @@
 #include "framework/StyleGroupTexts.h"
 #include "hosttypes/Zephyr/WpWaterEntry.h"
 #include "wellplot/KitPage.h"
-#include "wellplot/WellPlotTexts.h"
 #include "wellplot/PageLists.h"
+#include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceItems.h"
 #include "wellplot/intervals/IntervalTexts.h"
 #include "wellplot/intervals/KitItems.h"
@@ -75,11 +75,6 @@ bool ReadDrawWidth(const CString& text, double* width) {
     if (!numtext::LeadingNumber(text, &read) || !(read > 0)) return false;
     *width = read;
     return true;
-}
-
-// The top and bottom lines' width: above 0, kept in hundredths.
-bool ReadDepthLineWidth(const CString& text, float* hundredths) {
-    return penfont::ReadHundredths(text, penfont::Accept::AboveZero, hundredths);
 }
 
 // A value label's height: above 0, kept in hundredths (scaled in single precision).
@@ -227,9 +222,9 @@ void CLstWaterEntry::BuildItems(CWpWaterEntry* kit) {
     line->AddSubItem(NewYesNoList(wptext::kShown, grouptext::kNo, "指定是否绘制顶底线", kDepthLineShowId, kOtherShown));
     line->AddSubItem(new CPropStyleCombox(grouptext::kLineStyle, 1, CPropStyleCombox::kLineStyle, wptext::kCommonLines,
                                           "指定顶底线线型样式", kDepthLineStyleId));
-    line->AddSubItem(WithValue(
-        NewSizeTextItem(kLineWidth, "指定绘制顶底线的线宽", kDepthLineWidthId, ReaderRule(ReadDepthLineWidth)),
-        _variant_t(kInitialWidth)));
+    line->AddSubItem(WithValue(NewSizeTextItem(kLineWidth, "指定绘制顶底线的线宽", kDepthLineWidthId,
+                                               penfont::HundredthsRule(penfont::Accept::AboveZero)),
+                               _variant_t(kInitialWidth)));
     line->AddSubItem(CreateColorProp(grouptext::kColor, kDepthLineColorId, "指定顶底线的颜色"));
     line->Expand(FALSE);
     m_wndPropList.AddProperty(line, TRUE, TRUE);
@@ -273,8 +268,7 @@ CBCGPProp* CLstWaterEntry::NewParamGroup(CWpWaterEntry* kit, int i) {
     label->AddSubItem(size);
     label->AddSubItem(
         CreateColorProp(grouptext::kColor, ParamItemId(i, kLabelColor), grouptext::kFontColorDescriptionShort));
-    label->AddSubItem(NewFixedListItem(ivtext::kAlignH, grouptext::kAlignCenter, ivtext::kAlignH,
-                                       ParamItemId(i, kLabelAlign), kProfileLabelAligns, kOtherRefused));
+    label->AddSubItem(CreateHAlignProp(ivtext::kAlignH, ParamItemId(i, kLabelAlign), ivtext::kAlignH));
     label->Expand(FALSE);
     group->AddSubItem(label);
     return group;
@@ -398,7 +392,7 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
     edit.color = ColorOf(item);
     if (auto* picker = dynamic_cast<CPropStyleCombox*>(item)) edit.style = picker->GetVal();
     // A text a list refuses writes and redraws nothing.
-    if (FixedListOf(item) && !ReadFixedList(item, &edit.choice)) return 0;
+    if (!wellplot::ReadChoice(item, &edit.choice)) return 0;
     // From here on the item may be deleted by a rebuild: only the copy above is read.
 
     bool taken = true;
@@ -423,24 +417,19 @@ LRESULT CLstWaterEntry::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kTitleColorId:
             EditTitleFont(kit, edit);
             break;
-        case kDrawWidthId: {  // the size and width items read by these readers: every text they took reads
-            double width = kit->GetDrawWidth();
-            ReadDrawWidth(edit.text, &width);
-            kit->SetDrawWidth(width);
+        case kDrawWidthId:  // the size and width items read by these readers: every text they took reads
+            if (double width = 0; ReadDrawWidth(edit.text, &width)) kit->SetDrawWidth(width);
             break;
-        }
         case kDepthLineShowId:
             kit->EnableDepthLine(edit.choice);
             break;
         case kDepthLineStyleId:
             kit->SetDepthLineStyle(edit.style);
             break;
-        case kDepthLineWidthId: {
-            auto width = static_cast<float>(kit->GetDepthLineWidth());
-            ReadDepthLineWidth(edit.text, &width);
-            kit->SetDepthLineWidth(width);
+        case kDepthLineWidthId:  // above 0
+            if (float width = 0; penfont::ReadHundredths(edit.text, penfont::Accept::AboveZero, &width))
+                kit->SetDepthLineWidth(width);
             break;
-        }
         case kDepthLineColorId:
             kit->SetDepthLineColor(edit.color);
             break;
@@ -578,7 +567,7 @@ void CLstWaterEntry::EditTitleFont(CWpWaterEntry* kit, const Edit& edit) {
 }
 
 // An item of parameter k's group or of its value-label group; false for a value refused: a count
-// of decimals or an alignment reported from code that no option reads as, or a label height that
+// of decimals reported from code that no option reads as, or a label height that
 // is no size although its item's whole-number reading took it ("1e-400" kept as 1). The left and
 // right values read by their items' own rule.
 bool CLstWaterEntry::EditParam(CWpWaterEntry* kit, const Edit& edit) {

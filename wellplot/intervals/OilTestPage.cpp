@@ -276,10 +276,8 @@ void COilTestPage::BuildDisplayItems(int style) {
         labelFont->AddSubItem(CreateColorProp(grouptext::kColor, kLabelColorId, grouptext::kFontColorDescriptionShort));
         params->AddSubItem(labelFont);
         params->AddSubItem(CreateIndexProp("小数位数", kDecimalsId, "指定小数位数", 8));
-        params->AddSubItem(NewFixedListItem("横向对齐", grouptext::kAlignCenter, "指定横向对齐", kLabelAlignHId,
-                                            kAlignH, kOtherAlignH));
-        params->AddSubItem(NewFixedListItem("纵向对齐", grouptext::kAlignCenter, grouptext::kVAlignDescription,
-                                            kLabelAlignVId, kAlignV, kOtherAlignV));
+        params->AddSubItem(CreateHAlignProp("横向对齐", kLabelAlignHId, "指定横向对齐", kOtherAlignH));
+        params->AddSubItem(CreateVAlignProp("纵向对齐", kOtherAlignV));
         display->AddSubItem(params);
     }
     display->Expand(TRUE);
@@ -320,7 +318,7 @@ LRESULT COilTestPage::OnPropertyChanged(WPARAM, LPARAM lParam) {
     // A list's text stands for the kit's value itself. A text a list refuses, or a value the page
     // refuses, writes and redraws nothing; its item shows the stored value again.
     int choice = 0;
-    if (FixedListOf(item) && !ReadFixedList(item, &choice)) return 0;
+    if (!wellplot::ReadChoice(item, &choice)) return 0;
     if (!EditItem(item, choice)) return 0;
     RedrawKitAndView();
     return 0;
@@ -420,14 +418,11 @@ bool COilTestPage::EditGraphicItem(CBCGPProp* item, int choice) {
     const CString text = ItemText(item);
     switch (item->GetData()) {
         case kTextTrackWidthId:
-        case kBarTrackWidthId: {
+        case kBarTrackWidthId:
             // The items read by this rule, so every share they took reads (inside (0, 1)).
-            const bool bar = item->GetData() == kBarTrackWidthId;
-            double share = bar ? kit->m_dBarWidth : 1 - kit->m_dBarWidth;
-            ReadTrackShare(text, &share);
-            kit->m_dBarWidth = bar ? share : 1 - share;
+            if (double share = 0; ReadTrackShare(text, &share))
+                kit->m_dBarWidth = item->GetData() == kBarTrackWidthId ? share : 1 - share;
             break;
-        }
         case kDataChoiceId:
             kit->m_nDataChoice = choice;
             oiltest::NameColorItems(Item(kOilColorId), Item(kGasColorId), Item(kWaterColorId), kit->m_nDataChoice);
