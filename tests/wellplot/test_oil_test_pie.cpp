@@ -128,6 +128,13 @@ TEST(OilTestPie, ColourCaptionsFollowTheDataChoiceFromTheFirstRefresh) {
     EXPECT_EQ(page.kit()->m_nPieDrawNull, 0);
     ASSERT_TRUE(page.Pick(Pie::kPercentLabelId, "不显示"));
     EXPECT_EQ(page.kit()->m_nPieShowPercent, 0);
+    // Each colour picked is stored in its own field.
+    ASSERT_TRUE(page.Color(page.Item(Pie::kOilColorId), RGB(1, 2, 3)));
+    ASSERT_TRUE(page.Color(page.Item(Pie::kGasColorId), RGB(4, 5, 6)));
+    ASSERT_TRUE(page.Color(page.Item(Pie::kWaterColorId), RGB(7, 8, 9)));
+    EXPECT_EQ(page.kit()->m_clrPieOil, RGB(1, 2, 3));
+    EXPECT_EQ(page.kit()->m_clrPieGas, RGB(4, 5, 6));
+    EXPECT_EQ(page.kit()->m_clrPieWater, RGB(7, 8, 9));
 }
 
 // A text reported from code into each list: the value the page's rule gives is stored and the
