@@ -41,10 +41,10 @@ CString CBCGPropFloat::FormatProperty() {
 
 double CBCGPropFloat::JudgeFigure(CString text, bool) const { return JudgeFloatText(text, m_bAllowNegative); }
 
-bool CBCGPropFloat::Keeps(const CString& text, VARTYPE ownType, _variant_t* kept) const {
+bool CBCGPropFloat::Keeps(const CString& text, _variant_t* kept) const {
     if (std::fabs(JudgeFigure(text, false) - FLT_MAX) < FLT_EPSILON) return false;
     // Not a number the item's type can hold (a 16-bit value of 70000, a single-precision value of 1e39).
-    if (!numtext::TextToVariant(text, ownType, kept)) return false;
+    if (!numtext::TextToVariant(text, OwnType(), kept)) return false;
     // The list reads what the item keeps (the number, or the text itself for a text value).
     return !m_rule || m_rule(VariantToText(*kept));
 }
@@ -66,27 +66,24 @@ void ReadBy(CBCGPProp* item, TextRule rule) {
 }
 
 namespace {
-// The refusal mark of an item that judges its texts; null for any other item.
-TextRefusal* RefusalOf(CBCGPProp* item) {
-    auto* judged = dynamic_cast<CJudgedProp*>(item);
-    return judged ? judged->Refusal() : nullptr;
-}
+// The item as one that judges its texts; null for any other item.
+CJudgedProp* JudgedOf(CBCGPProp* item) { return dynamic_cast<CJudgedProp*>(item); }
 }  // namespace
 
 void TakeReportAsTyped(CBCGPProp* item) {
-    if (auto* judged = dynamic_cast<CJudgedProp*>(item)) judged->TakeReport();
+    if (CJudgedProp* judged = JudgedOf(item)) judged->TakeReport();
 }
 
 bool ItemRefusedReport(CBCGPProp* item) {
-    const TextRefusal* refusal = RefusalOf(item);
-    return refusal && refusal->IsRefused() && refusal->IsReported();
+    const CJudgedProp* judged = JudgedOf(item);
+    return judged && judged->IsTextRefused() && judged->IsReportedText();
 }
 
 bool ItemRefusedText(CBCGPProp* item) {
-    const TextRefusal* refusal = RefusalOf(item);
-    return refusal && refusal->IsRefused();
+    const CJudgedProp* judged = JudgedOf(item);
+    return judged && judged->IsTextRefused();
 }
 
 void MarkTextRefused(CBCGPProp* item) {
-    if (TextRefusal* refusal = RefusalOf(item)) refusal->Mark();
+    if (CJudgedProp* judged = JudgedOf(item)) judged->MarkRefused();
 }

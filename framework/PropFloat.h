@@ -44,7 +44,7 @@ public:
 protected:
     // The filter, then the text in the item's own type (a number that type cannot hold is refused),
     // then the list's rule on what the item would keep.
-    bool Keeps(const CString& text, VARTYPE ownType, _variant_t* kept) const override;
+    bool Keeps(const CString& text, _variant_t* kept) const override;
 
 private:
     // The number the text means, or FLT_MAX when the filter refuses it (JudgeFloatText).
