@@ -65,25 +65,7 @@ void ReadBy(CBCGPProp* item, TextRule rule) {
     if (auto* number = dynamic_cast<CBCGPropFloat*>(item)) number->SetTextRule(std::move(rule));
 }
 
-namespace {
-// The item as one that judges its texts; null for any other item.
-CJudgedProp* JudgedOf(CBCGPProp* item) { return dynamic_cast<CJudgedProp*>(item); }
-}  // namespace
-
-void TakeReportAsTyped(CBCGPProp* item) {
-    if (CJudgedProp* judged = JudgedOf(item)) judged->TakeReport();
-}
-
-bool ItemRefusedReport(CBCGPProp* item) {
-    const CJudgedProp* judged = JudgedOf(item);
-    return judged && judged->IsTextRefused() && judged->IsReportedText();
-}
-
 bool ItemRefusedText(CBCGPProp* item) {
-    const CJudgedProp* judged = JudgedOf(item);
+    const auto* judged = dynamic_cast<CJudgedProp*>(item);
     return judged && judged->IsTextRefused();
-}
-
-void MarkTextRefused(CBCGPProp* item) {
-    if (CJudgedProp* judged = JudgedOf(item)) judged->MarkRefused();
 }
