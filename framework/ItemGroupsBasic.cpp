@@ -32,12 +32,6 @@ constexpr TextValue kHAligns[] = {
 constexpr TextValue kVAligns[] = {
     {grouptext::kAlignTop, 0}, {grouptext::kAlignCenter, 1}, {grouptext::kAlignBottom, 2}};
 
-// A pick-only fixed list.
-template <std::size_t N>
-CBCGPProp* NewChoiceItem(const CString& name, const _variant_t& value, const char* description, DWORD_PTR data,
-                         const TextValue (&table)[N], OtherText other) {
-    return NewFixedListItem(name, VariantToText(value), description, data, table, other);
-}
 
 // Writes the font into the three sub-items; with checked, a sub-item of another class is left alone.
 void WriteFont(CBCGPProp* group, const QXLOGFONT& font, bool enable, bool checked) {
@@ -87,7 +81,7 @@ bool GetYesNoProp(CBCGPProp* item) { return ItemText(item) == grouptext::kYes; }
 // ---- orientation ----------------------------------------------------------------------------------
 
 CBCGPProp* CreateOrientationProp(const CString& name, DWORD_PTR id, const _variant_t& value, const char* description) {
-    return NewChoiceItem(name, value, description, id, kOrientations, OtherTakenAs(2));
+    return NewFixedListItem(name, VariantToText(value), description, id, kOrientations, OtherTakenAs(2));
 }
 
 // Orientation 0 automatic, 1 horizontal; any other value or text is vertical.
@@ -236,12 +230,12 @@ CBCGPropDigits* CreateIndexProp(const CString& name, DWORD_PTR id, const char* d
 }
 
 CBCGPProp* CreateHAlignProp(const CString& name, DWORD_PTR id, const char* description, OtherText other) {
-    return NewChoiceItem(name, _variant_t(grouptext::kAlignCenter), description, id, kHAligns, other);
+    return NewFixedListItem(name, grouptext::kAlignCenter, description, id, kHAligns, other);
 }
 
 CBCGPProp* CreateVAlignProp(const CString& name, OtherText other) {
-    return NewChoiceItem(name, _variant_t(grouptext::kAlignCenter), grouptext::kVAlignDescription, kVAlignPropId,
-                         kVAligns, other);
+    return NewFixedListItem(name, grouptext::kAlignCenter, grouptext::kVAlignDescription, kVAlignPropId, kVAligns,
+                            other);
 }
 
 // ---- enabling -------------------------------------------------------------------------------------
