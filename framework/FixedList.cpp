@@ -117,9 +117,7 @@ CFixedListProp* NewFixedListItem(const char* name, const CString& shown, const c
 
 CFixedListProp* NewYesNoList(const CString& name, const CString& shown, const char* description, DWORD_PTR id,
                              OtherText other) {
-    auto* item = new CFixedListProp(name, shown, description, id, other);
-    item->AddEntries(kYesNoEntries);
-    return item;
+    return NewFixedListItem(name, shown, description, id, kYesNoEntries, other);
 }
 
 bool ReadYesNo(CBCGPProp* item, bool* yes) {
