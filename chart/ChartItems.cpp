@@ -15,8 +15,8 @@
 #include "mfc/Dc.h"
 #include "mfc/Variant.h"
 
-bool CBCGPPropChartNumber::Keeps(const CString& text, VARTYPE ownType, _variant_t* kept) const {
-    if (!CBCGPropSizeText::Keeps(text, ownType, kept)) return false;
+bool CBCGPPropChartNumber::Keeps(const CString& text, _variant_t* kept) const {
+    if (!CBCGPropSizeText::Keeps(text, kept)) return false;
     CString typed(text);
     typed.TrimLeft();
     double value = 1;

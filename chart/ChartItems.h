@@ -20,7 +20,7 @@ public:
     using CBCGPropSizeText::CBCGPropSizeText;
 
 protected:
-    bool Keeps(const CString& text, VARTYPE ownType, _variant_t* kept) const override;
+    bool Keeps(const CString& text, _variant_t* kept) const override;
 };
 
 namespace chart {

@@ -23,11 +23,7 @@ CWnd* CBmpPropLst::CreateInPlaceEdit(CRect rect, BOOL& defaultFormat) {
 
 // The position of the picture drawn, whatever value the item holds: the editor opens on it, so
 // picking that picture again is no edit and any other is.
-CString CBmpPropLst::GetShownText() {
-    CString shown;
-    shown.Format("%d", m_nSelectedIndex);
-    return shown;
-}
+CString CBmpPropLst::GetShownText() { return FormatString("%d", m_nSelectedIndex); }
 
 CComboBox* CBmpPropLst::CreateCombo(CWnd* parent, CRect rect) {
     CBmpComboBox* combo = new CBmpComboBox;

@@ -1,5 +1,6 @@
 #include "framework/FixedList.h"
 
+#include "framework/ItemGroupsBasic.h"
 #include "framework/PropItems.h"
 
 IMPLEMENT_DYNAMIC(CFixedListProp, CBCGPProp)
@@ -29,12 +30,11 @@ void CFixedListProp::AddUnofferedEntries(const TextValue* table, std::size_t cou
 }
 
 void CFixedListProp::OfferOnly(std::initializer_list<const char*> offered) {
-    RemoveAllOptions();  // the options only: the entries stay
-    for (const char* text : offered) AddOption(text);
+    OfferOnly(std::vector<CString>(offered.begin(), offered.end()));
 }
 
 void CFixedListProp::OfferOnly(const std::vector<CString>& offered) {
-    RemoveAllOptions();
+    RemoveAllOptions();  // the options only: the entries stay
     for (const CString& text : offered) AddOption(text);
 }
 
@@ -117,14 +117,12 @@ CFixedListProp* NewFixedListItem(const char* name, const CString& shown, const c
 
 CFixedListProp* NewYesNoList(const CString& name, const CString& shown, const char* description, DWORD_PTR id,
                              OtherText other) {
-    auto* item = new CFixedListProp(name, shown, description, id, other);
-    item->AddEntries(kYesNoEntries);
-    return item;
+    return NewFixedListItem(name, shown, description, id, kYesNoEntries, other);
 }
 
 bool ReadYesNo(CBCGPProp* item, bool* yes) {
     if (!FixedListOf(item)) {
-        *yes = item && ItemText(item) == grouptext::kYes;
+        *yes = GetYesNoProp(item);
         // The answer taken shows as its option, when the item offers it.
         const char* taken = *yes ? grouptext::kYes : grouptext::kNo;
         if (item && item->FindOption(taken) >= 0) ShowTextIfChanged(item, taken);

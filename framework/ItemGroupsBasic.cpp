@@ -13,8 +13,6 @@
 
 namespace {
 
-CString ValueText(CBCGPProp* item) { return item ? VariantToText(item->GetValue()) : CString(); }
-
 CString SizeText(float size) { return numtext::Fixed(size / 100.0, 2); }
 
 // A colour item with the "other" and "automatic" buttons.
@@ -34,12 +32,6 @@ constexpr TextValue kHAligns[] = {
 constexpr TextValue kVAligns[] = {
     {grouptext::kAlignTop, 0}, {grouptext::kAlignCenter, 1}, {grouptext::kAlignBottom, 2}};
 
-// A pick-only fixed list.
-template <std::size_t N>
-CBCGPProp* NewChoiceItem(const CString& name, const _variant_t& value, const char* description, DWORD_PTR data,
-                         const TextValue (&table)[N], OtherText other) {
-    return NewFixedListItem(name, VariantToText(value), description, data, table, other);
-}
 
 // Writes the font into the three sub-items; with checked, a sub-item of another class is left alone.
 void WriteFont(CBCGPProp* group, const QXLOGFONT& font, bool enable, bool checked) {
@@ -84,12 +76,12 @@ void SetYesNoProp(CBCGPProp* item, bool value) {
     if (item) item->SetValue(_variant_t(value ? grouptext::kYes : grouptext::kNo));
 }
 
-bool GetYesNoProp(CBCGPProp* item) { return item && ValueText(item) == grouptext::kYes; }
+bool GetYesNoProp(CBCGPProp* item) { return ItemText(item) == grouptext::kYes; }
 
 // ---- orientation ----------------------------------------------------------------------------------
 
 CBCGPProp* CreateOrientationProp(const CString& name, DWORD_PTR id, const _variant_t& value, const char* description) {
-    return NewChoiceItem(name, value, description, id, kOrientations, OtherTakenAs(2));
+    return NewFixedListItem(name, VariantToText(value), description, id, kOrientations, OtherTakenAs(2));
 }
 
 // Orientation 0 automatic, 1 horizontal; any other value or text is vertical.
@@ -99,7 +91,7 @@ void SetOrientationProp(CBCGPProp* item, int orientation) {
 
 int GetOrientationProp(CBCGPProp* item) {
     int orientation = 2;
-    if (!FixedListOf(item)) return ValueOfText(kOrientations, ValueText(item), orientation);
+    if (!FixedListOf(item)) return ValueOfText(kOrientations, ItemText(item), orientation);
     ReadFixedList(item, &orientation);
     return orientation;
 }
@@ -161,15 +153,15 @@ void EnableFontPropChecked(CBCGPProp* group, const QXLOGFONT& font, bool enable)
 bool GetFontProp(CBCGPProp* group, QXLOGFONT& font) {
     if (!group) return false;
     CBCGPProp* sizeItem = group->GetSubItem(1);
-    font.SetFaceName(ValueText(group->GetSubItem(0)));
+    font.SetFaceName(ItemText(group->GetSubItem(0)));
 
     float s = 0;
-    if (!penfont::ReadGroupSize(ValueText(sizeItem), &s)) {
+    if (!penfont::ReadGroupSize(ItemText(sizeItem), &s)) {
         if (sizeItem) sizeItem->SetValue(_variant_t(SizeText(font.size)));
         return false;
     }
     // A size still shown as the refresh showed it stands for the stored size, unrounded.
-    if (!numtext::ShowsStored(ValueText(sizeItem), font.size / numtext::kHundredths, 2)) font.size = s;
+    if (!numtext::ShowsStored(ItemText(sizeItem), font.size / numtext::kHundredths, 2)) font.size = s;
     ReadColor(group->GetSubItem(2), &font.color);
     return true;
 }
@@ -177,7 +169,7 @@ bool GetFontProp(CBCGPProp* group, QXLOGFONT& font) {
 bool GetFontSubProp(CBCGPProp* item, QXLOGFONT& font, int index) {
     switch (index) {
         case 0:
-            if (dynamic_cast<CPropStyleCombox*>(item)) font.SetFaceName(ValueText(item));
+            if (dynamic_cast<CPropStyleCombox*>(item)) font.SetFaceName(ItemText(item));
             break;
         case 1:
             if (dynamic_cast<CBCGPropFloat*>(item)) return ReadHundredthsItem(item, &font.size);
@@ -208,7 +200,7 @@ void FillFillStyleTemplates(CBCGPProp* item) { FillTemplates(item, TemplateKind:
 // ---- numbers --------------------------------------------------------------------------------------
 
 bool GetNumberProp(CBCGPProp* item, double* value) {
-    return item && value && numtext::PositiveOrZeroNumber(ValueText(item), value);
+    return item && value && numtext::PositiveOrZeroNumber(ItemText(item), value);
 }
 
 int IsNumberText(const CString& text) { return numtext::IsNumberText(text) ? 1 : 0; }
@@ -238,12 +230,12 @@ CBCGPropDigits* CreateIndexProp(const CString& name, DWORD_PTR id, const char* d
 }
 
 CBCGPProp* CreateHAlignProp(const CString& name, DWORD_PTR id, const char* description, OtherText other) {
-    return NewChoiceItem(name, _variant_t(grouptext::kAlignCenter), description, id, kHAligns, other);
+    return NewFixedListItem(name, grouptext::kAlignCenter, description, id, kHAligns, other);
 }
 
 CBCGPProp* CreateVAlignProp(const CString& name, OtherText other) {
-    return NewChoiceItem(name, _variant_t(grouptext::kAlignCenter), grouptext::kVAlignDescription, kVAlignPropId,
-                         kVAligns, other);
+    return NewFixedListItem(name, grouptext::kAlignCenter, grouptext::kVAlignDescription, kVAlignPropId, kVAligns,
+                            other);
 }
 
 // ---- enabling -------------------------------------------------------------------------------------

@@ -41,7 +41,6 @@ CBCGPColorProp* NewLineColor(const char* description, DWORD_PTR data) {
 constexpr TextValue kArrowTypes[] = {{kArrowNone, 0}, {kArrowSimple, 1}, {kArrowRightAngle, 2}};
 constexpr OtherText kArrowOther = OtherTakenAs(0);
 
-
 // Style, width and colour written into three consecutive sub-items.
 void WriteLineItems(CBCGPProp* group, int first, const QXLOGPEN& pen) {
     if (!group) return;
@@ -236,16 +235,9 @@ void SetArrowLineProp(CBCGPProp* group, CQXObjectPolyline* line) {
     if (!group || !line) return;
     CArrow* arrows[] = {line->GetBegArrow(), line->GetEndArrow()};
     for (int i = 0; i < 2; ++i) {
-        CBCGPProp* item = group->GetSubItem(3 + i);
-        if (!item) continue;
-        if (CFixedListProp* list = FixedListOf(item)) {
-            list->ClearEntries();
-            list->AddEntries(kArrowTypes);
-        } else {
-            item->RemoveAllOptions();
-            for (const TextValue& type : kArrowTypes) item->AddOption(type.text);
-        }
-        item->SetValue(_variant_t(ArrowTypeToText(arrows[i]->GetArrowType())));
+        // The style items offer every type from the start: only the type shown follows the line.
+        if (CBCGPProp* item = group->GetSubItem(3 + i))
+            item->SetValue(_variant_t(ArrowTypeToText(arrows[i]->GetArrowType())));
     }
     if (CBCGPProp* size = group->GetSubItem(5))
         size->SetValue(_variant_t(numtext::Fixed(arrows[0]->GetArrowLength(), 2)));

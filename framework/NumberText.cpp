@@ -275,7 +275,8 @@ bool Scale(double value, double scale, double* scaled) {
 }
 
 bool Ratio(double from, double to, double* ratio) {
-    if (!(from > 0 && to > 0 && std::isfinite(from) && std::isfinite(to))) return false;
+    // Infinite scales fail below: their quotients are infinite or NaN.
+    if (!(from > 0 && to > 0)) return false;
     const double there = from / to;
     const double back = to / from;
     if (!(std::isfinite(there) && there > 0 && std::isfinite(back) && back > 0)) return false;

@@ -10,13 +10,8 @@ struct TextValue {
     int value;
 };
 
-// Both lookups over the first count entries of a table (for tables whose length varies with their
-// use); the array forms below read a whole table.
-inline int ValueOfText(const TextValue* table, std::size_t count, const CString& text, int otherwise) {
-    for (std::size_t i = 0; i < count; ++i)
-        if (text == table[i].text) return table[i].value;
-    return otherwise;
-}
+// The text lookup over the first count entries of a table (for tables whose length varies with
+// their use); the array forms below read a whole table.
 inline const char* TextOfValue(const TextValue* table, std::size_t count, int value, const char* otherwise) {
     for (std::size_t i = 0; i < count; ++i)
         if (value == table[i].value) return table[i].text;
@@ -26,7 +21,9 @@ inline const char* TextOfValue(const TextValue* table, std::size_t count, int va
 // The value of the option whose text is text; otherwise for any other text.
 template <std::size_t N>
 int ValueOfText(const TextValue (&table)[N], const CString& text, int otherwise) {
-    return ValueOfText(table, N, text, otherwise);
+    for (const TextValue& entry : table)
+        if (text == entry.text) return entry.value;
+    return otherwise;
 }
 
 // The text of the option whose value is value; otherwise for any other value.

@@ -41,10 +41,10 @@ CString CBCGPropFloat::FormatProperty() {
 
 double CBCGPropFloat::JudgeFigure(CString text, bool) const { return JudgeFloatText(text, m_bAllowNegative); }
 
-bool CBCGPropFloat::Keeps(const CString& text, VARTYPE ownType, _variant_t* kept) const {
+bool CBCGPropFloat::Keeps(const CString& text, _variant_t* kept) const {
     if (std::fabs(JudgeFigure(text, false) - FLT_MAX) < FLT_EPSILON) return false;
     // Not a number the item's type can hold (a 16-bit value of 70000, a single-precision value of 1e39).
-    if (!numtext::TextToVariant(text, ownType, kept)) return false;
+    if (!numtext::TextToVariant(text, OwnType(), kept)) return false;
     // The list reads what the item keeps (the number, or the text itself for a text value).
     return !m_rule || m_rule(VariantToText(*kept));
 }
@@ -65,28 +65,7 @@ void ReadBy(CBCGPProp* item, TextRule rule) {
     if (auto* number = dynamic_cast<CBCGPropFloat*>(item)) number->SetTextRule(std::move(rule));
 }
 
-namespace {
-// The refusal mark of an item that judges its texts; null for any other item.
-TextRefusal* RefusalOf(CBCGPProp* item) {
-    auto* judged = dynamic_cast<CJudgedProp*>(item);
-    return judged ? judged->Refusal() : nullptr;
-}
-}  // namespace
-
-void TakeReportAsTyped(CBCGPProp* item) {
-    if (auto* judged = dynamic_cast<CJudgedProp*>(item)) judged->TakeReport();
-}
-
-bool ItemRefusedReport(CBCGPProp* item) {
-    const TextRefusal* refusal = RefusalOf(item);
-    return refusal && refusal->IsRefused() && refusal->IsReported();
-}
-
 bool ItemRefusedText(CBCGPProp* item) {
-    const TextRefusal* refusal = RefusalOf(item);
-    return refusal && refusal->IsRefused();
-}
-
-void MarkTextRefused(CBCGPProp* item) {
-    if (TextRefusal* refusal = RefusalOf(item)) refusal->Mark();
+    const auto* judged = dynamic_cast<CJudgedProp*>(item);
+    return judged && judged->IsTextRefused();
 }

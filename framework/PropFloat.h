@@ -44,7 +44,7 @@ public:
 protected:
     // The filter, then the text in the item's own type (a number that type cannot hold is refused),
     // then the list's rule on what the item would keep.
-    bool Keeps(const CString& text, VARTYPE ownType, _variant_t* kept) const override;
+    bool Keeps(const CString& text, _variant_t* kept) const override;
 
 private:
     // The number the text means, or FLT_MAX when the filter refuses it (JudgeFloatText).
@@ -73,13 +73,3 @@ TESSALY_API void ReadBy(CBCGPProp* item, TextRule rule);
 // float item or a size text item does (any other item keeps its editor open instead). Every pane
 // and page checks this before its write-back, so a refused text writes nothing.
 TESSALY_API bool ItemRefusedText(CBCGPProp* item);
-// After the grid reported a change of a float or size text item that took its text: a value set by
-// code is held from then on as the same text typed (any other item is passed over), so the list
-// reads the same value whoever sent the text.
-TESSALY_API void TakeReportAsTyped(CBCGPProp* item);
-// Whether that refused text was set by code (the item holds it until the text it replaced is put back).
-TESSALY_API bool ItemRefusedReport(CBCGPProp* item);
-// Marks a float or size text item as having refused its text again, after a re-show set its value,
-// so that the refusal can still be asked after; a value later set by code is a new report and clears
-// the mark.
-TESSALY_API void MarkTextRefused(CBCGPProp* item);

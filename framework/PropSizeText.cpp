@@ -14,8 +14,9 @@ CJudgedProp::CJudgedProp(const CString& groupName, DWORD_PTR data, BOOL isValueL
 BOOL CJudgedProp::TextToVar(const CString& text) {
     // A refused text is taken with the value untouched; the item then shows its text from before the edit again.
     _variant_t kept;
-    m_refusal.Typed(!Keeps(text, m_ownType, &kept));
-    if (!IsTextRefused()) m_varValue = kept;
+    m_bRefused = !Keeps(text, &kept);
+    m_bReported = FALSE;
+    if (!m_bRefused) m_varValue = kept;
     return TRUE;
 }
 
@@ -25,12 +26,13 @@ BOOL CJudgedProp::TextToVar(const CString& text) {
 void CJudgedProp::SetValue(const _variant_t& value) {
     CBCGPProp::SetValue(value);
     _variant_t kept;
-    m_refusal.Reported(IsValueRefused(), Keeps(VariantToText(GetValue()), m_ownType, &kept));
+    m_bReported = !IsValueRefused();
+    m_bRefused = m_bReported && !Keeps(VariantToText(GetValue()), &kept);
 }
 
 void CJudgedProp::TakeReport() {
     _variant_t kept;
-    if (!m_refusal.IsReported() || m_refusal.IsRefused() || !Keeps(VariantToText(m_varValue), m_ownType, &kept)) return;
+    if (!m_bReported || m_bRefused || !Keeps(VariantToText(m_varValue), &kept)) return;
     if (kept == m_varValue) return;
     // The value the report replaced stays the one a later refusal puts back.
     const _variant_t before = m_varValueBefore;
@@ -44,6 +46,6 @@ CBCGPropSizeText::CBCGPropSizeText(const CString& name, const _variant_t& value,
                                    DWORD_PTR data, TextRule rule)
     : CJudgedProp(name, value, description, data), m_rule(std::move(rule)) {}
 
-bool CBCGPropSizeText::Keeps(const CString& text, VARTYPE ownType, _variant_t* kept) const {
-    return Takes(text) && numtext::TextToVariant(text, ownType, kept);
+bool CBCGPropSizeText::Keeps(const CString& text, _variant_t* kept) const {
+    return Takes(text) && numtext::TextToVariant(text, OwnType(), kept);
 }

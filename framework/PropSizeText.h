@@ -35,30 +35,6 @@ TextRule ReaderRule(bool (*reader)(const CString&, Arg, T*), std::common_type_t<
     };
 }
 
-// What an item that judges its texts knows of the last one: whether it refused it, and whether it
-// came set by code (the item then holds it until the pane puts back the text it replaced) rather
-// than typed or picked (the value left as it was). The mark lasts until the item's next text.
-class TextRefusal {
-public:
-    void Typed(bool refused) {
-        m_refused = refused;
-        m_reported = false;
-    }
-    // A value set by code: bytes the item never took (valueRefused) are no text of it.
-    void Reported(bool valueRefused, bool takes) {
-        m_reported = !valueRefused;
-        m_refused = m_reported && !takes;
-    }
-    // After the pane showed the refused item again, which set its value.
-    void Mark() { m_refused = true; }
-    bool IsRefused() const { return m_refused; }
-    bool IsReported() const { return m_reported; }
-
-private:
-    bool m_refused = false;
-    bool m_reported = false;
-};
-
 // An item that judges every text it gets, typed, picked or set by code, by one reading of its own
 // (Keeps): the text in the item's own type, the type of the value it was made with whatever it
 // held since, and the rule its list reads it by. A refused text is dropped: the edit closes, the
@@ -76,12 +52,12 @@ public:
     // what it set). The value the report replaced stays the one a later refusal puts back.
     void TakeReport();
     // Marks the last text refused again after the pane showed the refused item's value again.
-    void MarkRefused() { m_refusal.Mark(); }
+    void MarkRefused() { m_bRefused = TRUE; }
     // Whether the last text was refused: typed or picked, the value left as it was; set by code,
-    // the value taken (IsReportedText).
-    BOOL IsTextRefused() const { return m_refusal.IsRefused(); }
-    BOOL IsReportedText() const { return m_refusal.IsReported(); }
-    TextRefusal* Refusal() { return &m_refusal; }
+    // the value taken (IsReportedText, which holds until the item's next text). Bytes the item
+    // never took are no text of it.
+    BOOL IsTextRefused() const { return m_bRefused; }
+    BOOL IsReportedText() const { return m_bReported; }
 
 protected:
     CJudgedProp(const CString& name, const _variant_t& value, const char* description, DWORD_PTR data,
@@ -90,12 +66,14 @@ protected:
     CJudgedProp(const CString& groupName, DWORD_PTR data, BOOL isValueList);
 
     // What the item keeps for a text, in the item's own type, or false when it refuses the text.
-    virtual bool Keeps(const CString& text, VARTYPE ownType, _variant_t* kept) const = 0;
+    virtual bool Keeps(const CString& text, _variant_t* kept) const = 0;
+    VARTYPE OwnType() const { return m_ownType; }
     // Code that converts the item's value to another type makes that type the item's own.
     void SetOwnType(VARTYPE type) { m_ownType = type; }
 
 private:
-    TextRefusal m_refusal;
+    BOOL m_bRefused = FALSE;
+    BOOL m_bReported = FALSE;
     VARTYPE m_ownType;
 };
 
@@ -109,7 +87,7 @@ public:
 
 protected:
     // The rule, then the text in the item's own type.
-    bool Keeps(const CString& text, VARTYPE ownType, _variant_t* kept) const override;
+    bool Keeps(const CString& text, _variant_t* kept) const override;
 
 private:
     TextRule m_rule;

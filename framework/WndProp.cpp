@@ -112,17 +112,21 @@ void CWndProp::ShowItemAgain(CBCGPProp* item) {
 }
 
 bool AnswerRefusal(CBCGPProp* item, const std::function<void(CBCGPProp*)>& showAgain) {
-    if (ItemRefusedText(item)) {
-        if (ItemRefusedReport(item)) ShowTextBefore(item);
+    // Float and size text items judge their texts (any other item keeps its editor open instead).
+    auto* judged = dynamic_cast<CJudgedProp*>(item);
+    if (judged && judged->IsTextRefused()) {
+        // A text set by code is held until the text it replaced is put back.
+        if (judged->IsReportedText()) ShowTextBefore(item);
         showAgain(item);
-        MarkTextRefused(item);
+        // The re-show set the value: the refusal still holds, until code sets a new value.
+        judged->MarkRefused();
         return true;
     }
     if (item && item->IsValueRefused()) {
         showAgain(item);
         return true;
     }
-    TakeReportAsTyped(item);
+    if (judged) judged->TakeReport();
     return false;
 }
 

@@ -128,12 +128,3 @@ BOOL CBCGPDateTimeProp::OnUpdateValue() {
     return TRUE;
 }
 
-BOOL CBCGPDateTimeProp::OnEndEdit() {
-    // A commit of the date shown moves nothing, not even a part of it the item does not show.
-    CBCGPDateTimeCtrl* ctrl = DYNAMIC_DOWNCAST(CBCGPDateTimeCtrl, m_pWndInPlace);
-    if (ctrl && !IsCommitUnchanged()) {
-        m_date = ctrl->GetDate();
-        m_varValue = _variant_t(static_cast<double>(m_date.m_dt));
-    }
-    return CBCGPProp::OnEndEdit();
-}

@@ -25,7 +25,6 @@ public:
     // The editor's date becomes the value, then the grid hears of it; the date the item shows is
     // no edit.
     BOOL OnUpdateValue() override;
-    BOOL OnEndEdit() override;  // keeps the editor's date (after an edit), then closes the editor
 
     // The item's own control (month format, colours); not a window.
     CBCGPDateTimeCtrl m_wndDateTime;
