@@ -848,6 +848,22 @@ void Sweeper::Report(const std::string& where, const Item& key, const std::strin
     ADD_FAILURE() << line;
 }
 
+namespace {
+
+// The object a page belongs to: "object / page" without its page.
+std::string ObjectOf(const std::string& where) { return where.substr(0, where.rfind(" / ")); }
+
+}  // namespace
+
+bool Sweeper::PassedOver(const std::string& where, const Item& key) const {
+    return passedOverPicks_.count(ObjectOf(where) + " / " + key.path) != 0;
+}
+
+bool Sweeper::RefusesByDesign(const std::string& where, const Item& key) const {
+    const std::string object = ObjectOf(where);
+    return refusingPicks_.count(object) != 0 || refusingPicks_.count(object + " / " + key.path) != 0;
+}
+
 void Sweeper::Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>& open, LPARAM announced,
                     std::vector<Other> others) {
     lastValid_ = false;
@@ -859,12 +875,8 @@ void Sweeper::Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>
     auto* sheet = dynamic_cast<CPropWndMgr*>(wnd);
     // A single list is made empty: the host gives it its place.
     if (!sheet) platform::ResizeWindow(*wnd, 360, 1200);
-    const auto announce = [&] {
-        if (beforeAnnounce_) beforeAnnounce_();
-        platform::SendSelectionChanged(*wnd, &view_, announced);
-        if (afterAnnounce_) afterAnnounce_();
-    };
     others_ = std::move(others);
+    // An object announced: the swept one, or another of its kind with a hook of its own.
     announceOther_ = [&](const Other& other) {
         if (other.before)
             other.before();
@@ -873,6 +885,8 @@ void Sweeper::Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>
         platform::SendSelectionChanged(*wnd, &view_, other.announced);
         if (afterAnnounce_) afterAnnounce_();
     };
+    const Other swept{announced, nullptr};
+    const auto announce = [&] { announceOther_(swept); };
     announce();
     const int pages = sheet ? sheet->GetPageCount() : 1;
     for (int p = 0; p < pages; ++p) {
@@ -1016,15 +1030,6 @@ bool CommitEditor(CBCGPPropList* grid, CBCGPProp* item, const std::string* text)
     return true;
 }
 
-// The entry of a style picker's drop-down whose text is text; -1 where there is none.
-int StyleEntry(CBCGPPropList* grid, CBCGPProp* item, const std::string& text) {
-    if (!grid->EditItem(item)) return -1;
-    CComboBox* combo = item->GetComboWnd();
-    const int entry = combo ? combo->FindStringExact(-1, text.c_str()) : CB_ERR;
-    grid->EndEditItem(FALSE);
-    return entry == CB_ERR ? -1 : entry;
-}
-
 }  // namespace
 
 void Sweeper::EditAfterChange(const std::string& where, CWnd& page, int gridIndex, const Item& key,
@@ -1130,8 +1135,7 @@ void Sweeper::ChangeWhileOpen(const std::string& where, CWnd& page, int gridInde
     } else {
         return;
     }
-    const std::string object = where.substr(0, where.rfind(" / "));
-    if (passedOverPicks_.count(object + " / " + key.path)) return;
+    if (PassedOver(where, key)) return;
     EditAfterChange(where, page, gridIndex, key, "set by code while open, then left as it shows", nullptr, setValue,
                     leave, Expect::kNoEdit, announce);
     // The object holds the value the editor opened with: the edit may write nothing, but the item
@@ -1159,8 +1163,7 @@ void Sweeper::PickStyles(const std::string& where, CWnd& page, int gridIndex, co
     auto* picker = grid ? dynamic_cast<CPropStyleCombox*>(key.Find(grid)) : nullptr;
     if (!picker || picker->GetKind() == CPropStyleCombox::kFontFace || !picker->IsEnabled() || !ShownInGrid(picker))
         return;
-    const std::string object = where.substr(0, where.rfind(" / "));
-    if (passedOverPicks_.count(object + " / " + key.path)) return;
+    if (PassedOver(where, key)) return;
     std::vector<const Other*> shown = {nullptr};
     for (const Other& other : others_) shown.push_back(&other);
     for (const Other* other : shown) {
@@ -1181,8 +1184,7 @@ void Sweeper::PickStyles(const std::string& where, CWnd& page, int gridIndex, co
                 const std::string text = drawn ? drawnText : valueText;
                 if (!drawn && valueText == drawnText) return false;
                 g->EndEditItem(FALSE);
-                const int entry = StyleEntry(g, p, text);
-                return entry >= 0 && platform::GridDriver(g).PickDropDownEntry(p, entry);
+                return platform::GridDriver(g).PickDropDownEntry(p, text);
             };
             EditAfterChange(where, page, gridIndex, key,
                             (drawn ? "picked at the style it draws" : "picked at its value's text, not the style it draws") +
@@ -1299,11 +1301,10 @@ void Sweeper::FollowRefusedReport(const std::string& where, CWnd& page, int grid
     CBCGPPropList* grid = GridAt(page, gridIndex);
     CBCGPProp* item = grid ? key.Find(grid) : nullptr;
     if (!item || !item->IsEnabled() || !ShownInGrid(item)) return;
-    const std::string object = where.substr(0, where.rfind(" / "));
     if (item->GetOptionCount() > 1) {
         // Another option: the one shown picked again is no edit.
         const std::vector<std::string> others = OtherOptions(item);
-        if (!others.empty() && !passedOverPicks_.count(object + " / " + key.path) &&
+        if (!others.empty() && !PassedOver(where, key) &&
             item->GetName().str() != "选择缺失类型")
             PickOne(where, page, gridIndex, key, {Choice::kOption, others.front(), 0, {}}, announce, Expect::kTaken);
         return;
@@ -1355,7 +1356,6 @@ void Sweeper::PickEach(const std::string& where, CWnd& page, int gridIndex, cons
                           [](const auto& pick) { return pick.second.front().kind == Choice::kColour; });
     std::stable_partition(picks.begin(), picks.end(),
                           [](const auto& pick) { return pick.second.front().kind == Choice::kDate; });
-    const std::string object = where.substr(0, where.rfind(" / "));
     // The items that take typed text as far as their flags tell, by path.
     const auto open = [&page]() {
         std::set<std::string> paths;
@@ -1369,7 +1369,7 @@ void Sweeper::PickEach(const std::string& where, CWnd& page, int gridIndex, cons
         return paths;
     };
     for (const auto& [key, choices] : picks)
-        if (passedOverPicks_.count(object + " / " + key.path) == 0)
+        if (!PassedOver(where, key))
             for (const Choice& choice : choices) {
                 CBCGPPropList* grid = disabling && choice.kind == Choice::kOption ? GridAt(page, gridIndex) : nullptr;
                 CBCGPProp* item = grid ? key.Find(grid) : nullptr;
@@ -1449,7 +1449,6 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     const std::string after = DumpAfter(responder);
     const bool stored = after != before;
     const std::string shownNow = alive ? item->FormatProperty().str() : std::string();
-    const std::string object = where.substr(0, where.rfind(" / "));
     for (const auto& [box, count] : boxes)
         if (count > 1)
             Report(where, key, "showed one message " + std::to_string(count) + " times", label, "[" + box + "]");
@@ -1458,7 +1457,7 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     // on a field that was not edited), whatever the item shows. A pick the object may refuse (one
     // of several options, a date) is refused when the item shows its value from before again:
     // then nothing but that item may change.
-    const bool byDesign = refusingPicks_.count(object) != 0 || refusingPicks_.count(object + " / " + key.path) != 0;
+    const bool byDesign = RefusesByDesign(where, key);
     const bool mayRefuse =
         rejected || byDesign || pick.kind == Choice::kDate || (pick.kind == Choice::kOption && options > 2);
     const bool showsBefore = alive && shownNow == shownText;
@@ -1783,11 +1782,7 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
                                                              : list->UnlistedShown();
     const std::string optionTaken = listOption ? listOption : "";
 
-    platform::Responder& responder = platform::Responder::Instance();
-    responder.ClearMessageBoxes();
-    // A question is declined (the one answer queued); an OK-only box needs no answer.
-    responder.QueueAnswer(IDNO);
-    ClearHostCalls();
+    platform::Responder& responder = ReadyForEdit();
     bool leftOpen = false;
     // Bytes that are no text are refused by the item as it is given them (a re-show may set its
     // value again before the edit is judged).
@@ -1872,10 +1867,9 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
         // (where none does, what the refresh shows, judged after the host announces the object).
         // The value shown already may run nothing where the page acts on a change only, and an
         // item whose picks the object may refuse by design may drop it.
-        const std::string object = where.substr(0, where.rfind(" / "));
         int shownValue = 0;
         const bool same = list->ValueOf(CString(shownText.c_str()), &shownValue) && shownValue == listValue;
-        const bool byDesign = refusingPicks_.count(object) || refusingPicks_.count(object + " / " + key.path);
+        const bool byDesign = RefusesByDesign(where, key);
         if (!ran && !same && !byDesign)
             Report(where, key, "dropped a text its list takes", text,
                    "the list reads it as " + std::to_string(listValue) +
@@ -1894,7 +1888,6 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
                how + "; changes: " + ChangesBetween(before, after));
     if (stored && expect != Expect::kNoEdit) CheckKeptDigits(where, key, text, true, before, after);
     lastRefused_ = refused;
-    if (getenv("SWEEP_DEBUG") && key.path.find(getenv("SWEEP_DEBUG")) != std::string::npos) fprintf(stderr, "DBG %s %s text=%s refused=%d byItem=%d shownAgain=%d stored=%d shownNow=%s before=%s change=%s\n", where.c_str(), key.path.c_str(), text.c_str(), refused, refusedByItem, shownAgain, stored, shownNow.c_str(), shownText.c_str(), stored ? ChangesBetween(before, after).c_str() : "");
     lastStored_.clear();
     if (stored)
         for (const auto& [was, now] : ChangedLines(before, after)) {

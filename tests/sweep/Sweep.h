@@ -419,6 +419,10 @@ private:
                     const Showing& after, bool stored);
     void Report(const std::string& where, const Item& key, const std::string& what, const std::string& text,
                 const std::string& detail);
+    // Whether the item's picks on the page's object are passed over (PassOverPick), or may be refused
+    // by design (MayRefusePicks).
+    bool PassedOver(const std::string& where, const Item& key) const;
+    bool RefusesByDesign(const std::string& where, const Item& key) const;
     // Reads the family's objects into last_, lastNegatives_ and lastZeros_.
     void Dump();
     // The dump before an edit: the one after the last text while nothing has run since.
