@@ -39,6 +39,7 @@
 #include "hosttypes/Parsnip/QXPropertyManager.h"
 #include "hosttypes/Spindle/GridCtrl.h"
 #include "mfc/Controls.h"
+#include "support/ReportFromCode.h"
 #include "win32/Crt.h"
 
 namespace sweep {
@@ -197,8 +198,10 @@ std::size_t Occurrences(const std::string& text, const std::string& word) {
     return count;
 }
 
-// The answer queued for a question that was not asked is dropped; the executable path stays.
-void DropUnusedAnswers(platform::Responder& responder) {
+// After an edit: its message boxes cleared away, and the answer queued for a question that was not
+// asked dropped (the executable path stays).
+void ClearAnswers(platform::Responder& responder) {
+    responder.ClearMessageBoxes();
     if (responder.PendingAnswers() == 0) return;
     const std::string path = responder.ExecutablePath();
     responder.Reset();
@@ -816,8 +819,7 @@ std::string Sweeper::DumpBefore() {
 }
 
 std::string Sweeper::DumpAfter(platform::Responder& responder) {
-    responder.ClearMessageBoxes();
-    DropUnusedAnswers(responder);
+    ClearAnswers(responder);
     Dump();
     lastValid_ = false;
     return std::move(last_);
@@ -1199,13 +1201,9 @@ bool Sweeper::ReportNumber(CWnd& page, int gridIndex, const Item& key, double va
     CBCGPPropList* grid = GridAt(page, gridIndex);
     CBCGPProp* item = grid ? key.Find(grid) : nullptr;
     if (!item || !item->IsEnabled()) return false;
-    platform::Responder& responder = platform::Responder::Instance();
-    responder.ClearMessageBoxes();
-    responder.QueueAnswer(IDNO);
-    item->SetValue(_variant_t(value));
-    grid->OnPropertyChanged(item);
-    responder.ClearMessageBoxes();
-    DropUnusedAnswers(responder);
+    platform::Responder& responder = ReadyForEdit();
+    tsltest::ReportFromCode(*grid, item, _variant_t(value));
+    ClearAnswers(responder);
     announce();
     lastValid_ = false;
     return true;
@@ -2005,8 +2003,7 @@ void Sweeper::ReportAgain(const std::string& where, CWnd& page, int gridIndex, c
     const std::string label = shownText;
     verb_ = "reported from code";
     try {
-        item->SetValue(value);
-        grid->OnPropertyChanged(item);
+        tsltest::ReportFromCode(*grid, item, value);
     } catch (const std::exception& e) {
         Report(where, key, "threw", label, e.what());
         return;
