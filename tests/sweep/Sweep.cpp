@@ -200,7 +200,8 @@ std::size_t Occurrences(const std::string& text, const std::string& word) {
 
 // After an edit: its message boxes cleared away, and the answer queued for a question that was not
 // asked dropped (the executable path stays).
-void ClearAnswers(platform::Responder& responder) {
+void ClearAnswers() {
+    platform::Responder& responder = platform::Responder::Instance();
     responder.ClearMessageBoxes();
     if (responder.PendingAnswers() == 0) return;
     const std::string path = responder.ExecutablePath();
@@ -248,12 +249,18 @@ void ClearHostCalls() {
 
 // Before an edit: no message box recorded, a question declined (the one answer queued; an OK-only
 // box needs none), and no host call logged.
-platform::Responder& ReadyForEdit() {
+void ReadyForEdit() {
     platform::Responder& responder = platform::Responder::Instance();
     responder.ClearMessageBoxes();
     responder.QueueAnswer(IDNO);
     ClearHostCalls();
-    return responder;
+}
+
+// Message boxes' texts as a failure names them: " [text]" each.
+std::string Listed(const std::vector<std::string>& boxes) {
+    std::string listed;
+    for (const std::string& box : boxes) listed += " [" + box + "]";
+    return listed;
 }
 
 // The calls since ClearHostCalls() other than getters, in each library's order.
@@ -818,11 +825,21 @@ std::string Sweeper::DumpBefore() {
     return std::move(last_);
 }
 
-std::string Sweeper::DumpAfter(platform::Responder& responder) {
-    ClearAnswers(responder);
+void Sweeper::BeginEdit(CWnd& page, Edit* edit, Showing* shown) {
+    edit->before = DumpBefore();
+    edit->paneBefore = PaneOf(page, shown);
+    ReadyForEdit();
+}
+
+void Sweeper::EndEdit(CWnd& page, Edit* edit) {
+    edit->calls = HostCalls();
+    edit->paneAfter = PaneOf(page);
+    for (const platform::MessageBoxRecord& record : platform::Responder::Instance().MessageBoxes())
+        edit->boxes.push_back(record.text);
+    ClearAnswers();
     Dump();
     lastValid_ = false;
-    return std::move(last_);
+    edit->after = std::move(last_);
 }
 
 Sweeper::Showing Sweeper::ShownOn(CWnd& page) {
@@ -1057,9 +1074,8 @@ void Sweeper::EditAfterChange(const std::string& where, CWnd& page, int gridInde
         return;
     }
     lastValid_ = false;
-    const std::string before = DumpBefore();
-    const Pane paneBefore = PaneOf(page);
-    platform::Responder& responder = ReadyForEdit();
+    Edit edit;
+    BeginEdit(page, &edit);
     // The text given, as the failure names it: the editor's or the one the combo shows.
     const std::string shownThen = item->FormatProperty().str();
     bool committed = false;
@@ -1074,15 +1090,12 @@ void Sweeper::EditAfterChange(const std::string& where, CWnd& page, int gridInde
     // The item or the page refused the text by a rule of its own: the item shows its text from
     // before, the value code set.
     const bool refusedByItem = alive && (ItemRefusedText(item) || item->IsValueRefused());
-    const std::vector<std::string> calls = HostCalls();
-    const Pane paneAfter = PaneOf(page);
-    const bool rejected = !responder.MessageBoxes().empty();
-    const std::string after = DumpAfter(responder);
+    EndEdit(page, &edit);
     const std::string shownNow = alive ? item->FormatProperty().str() : std::string();
     if (committed)
         CheckExpected(where, key, text ? *text : shownThen, expect,
-                      {before, after, paneBefore, paneAfter, calls, shownNow, rejected, refusedByItem,
-                       refusedByItem || (alive && !OnlyRowChanged(paneBefore, paneAfter, item))});
+                      {edit, shownNow, refusedByItem,
+                       refusedByItem || (alive && !OnlyRowChanged(edit.paneBefore, edit.paneAfter, item))});
     announce();
     Dump();
 }
@@ -1201,9 +1214,9 @@ bool Sweeper::ReportNumber(CWnd& page, int gridIndex, const Item& key, double va
     CBCGPPropList* grid = GridAt(page, gridIndex);
     CBCGPProp* item = grid ? key.Find(grid) : nullptr;
     if (!item || !item->IsEnabled()) return false;
-    platform::Responder& responder = ReadyForEdit();
+    ReadyForEdit();
     tsltest::ReportFromCode(*grid, item, _variant_t(value));
-    ClearAnswers(responder);
+    ClearAnswers();
     announce();
     lastValid_ = false;
     return true;
@@ -1394,18 +1407,17 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     const bool styleSet = item->GetName().str() == "样式集";
     const int options = item->GetOptionCount();
     verb_ = "picked";
-    Choice pick = choice;
+    const Choice& pick = choice;
     // A later option of the list may be the one shown now.
     if (pick.kind == Choice::kOption && pick.option == shownText && expect != Expect::kNoEdit) return;
-    const std::string before = DumpBefore();
-    const std::vector<std::string> nonFiniteBefore = std::move(lastNonFinite_);
     // Shown and selected as the user's click shows and selects it, before anything is compared: its
     // groups open and the row selected.
     for (CBCGPProp* group = item->GetParent(); group; group = group->GetParent())
         if (!group->IsExpanded()) group->Expand(TRUE);
     grid->SetCurSel(item);
-    const Pane paneBefore = PaneOf(page);
-    platform::Responder& responder = ReadyForEdit();
+    Edit edit;
+    BeginEdit(page, &edit);
+    const std::vector<std::string> nonFiniteBefore = std::move(lastNonFinite_);
     bool picked = false;
     std::string label = pick.Label();
     try {
@@ -1435,16 +1447,12 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
         return;
     }
     const bool alive = Holds(page, grid, item);
-    const std::vector<std::string> calls = HostCalls();
-    const Pane paneAfter = PaneOf(page);
+    EndEdit(page, &edit);
+    const auto& [before, after, paneBefore, paneAfter, calls, texts] = edit;
     std::map<std::string, int> boxes;
-    std::string boxTexts;
-    for (const platform::MessageBoxRecord& record : responder.MessageBoxes()) {
-        ++boxes[record.text];
-        boxTexts += " [" + record.text + "]";
-    }
+    for (const std::string& box : texts) ++boxes[box];
+    const std::string boxTexts = Listed(texts);
     const bool rejected = !boxes.empty();
-    const std::string after = DumpAfter(responder);
     const bool stored = after != before;
     const std::string shownNow = alive ? item->FormatProperty().str() : std::string();
     for (const auto& [box, count] : boxes)
@@ -1481,28 +1489,28 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     CheckFinite(where, key, label, nonFiniteBefore);
     if (picked && expect != Expect::kJudged)
         CheckExpected(where, key, label, expect,
-                      {before, after, paneBefore, paneAfter, calls, shownNow, rejected, refused,
-                       refused || (alive && !OnlyRowChanged(paneBefore, paneAfter, item))});
+                      {edit, shownNow, refused, refused || (alive && !OnlyRowChanged(paneBefore, paneAfter, item))});
     announce();
     Dump();
 }
 
 void Sweeper::CheckExpected(const std::string& where, const Item& key, const std::string& text, Expect expect,
                             const Outcome& outcome) {
-    const bool stored = outcome.after != outcome.before;
-    const bool redrew = outcome.paneAfter.redraws != outcome.paneBefore.redraws;
-    const bool ran = stored || !outcome.calls.empty() || redrew;
+    const Edit& edit = outcome.edit;
+    const bool stored = edit.after != edit.before;
+    const bool redrew = edit.paneAfter.redraws != edit.paneBefore.redraws;
+    const bool ran = stored || !edit.calls.empty() || redrew;
     switch (expect) {
         case Expect::kJudged:
             break;
         case Expect::kNoEdit: {
-            std::string what = stored ? "the objects changed: " + ChangesBetween(outcome.before, outcome.after)
-                               : !outcome.calls.empty() ? "it called " + outcome.calls.front()
-                               : redrew                 ? std::string("it redrew the view")
-                               : outcome.rejected       ? std::string("it showed a message")
-                                                        : std::string();
-            const std::vector<Row>& a = outcome.paneBefore.rows;
-            const std::vector<Row>& b = outcome.paneAfter.rows;
+            std::string what = stored                ? "the objects changed: " + ChangesBetween(edit.before, edit.after)
+                               : !edit.calls.empty() ? "it called " + edit.calls.front()
+                               : redrew              ? std::string("it redrew the view")
+                               : !edit.boxes.empty() ? std::string("it showed a message")
+                                                     : std::string();
+            const std::vector<Row>& a = edit.paneBefore.rows;
+            const std::vector<Row>& b = edit.paneAfter.rows;
             if (what.empty() && a.size() != b.size()) what = "the items of the page changed";
             for (std::size_t i = 0; what.empty() && i < a.size() && i < b.size(); ++i)
                 if (a[i].item != b[i].item || a[i].value != b[i].value || a[i].options != b[i].options ||
@@ -1513,28 +1521,27 @@ void Sweeper::CheckExpected(const std::string& where, const Item& key, const std
             break;
         }
         case Expect::kTaken:
-            // A list may hold the text back by a rule of its own (refused with a message or showing
-            // its text from before, or a pick kept as a choice the page offers); dropped as taken,
-            // or refused by the item itself, it was lost.
-            if (!ran && !outcome.rejected && !outcome.heldBack)
-                Report(where, key, "dropped a valid text after a refused report from code", text,
-                       "nothing reached the objects or the host and nothing was redrawn; it shows " +
-                           Printable(outcome.shownNow));
-            break;
         case Expect::kEdit:
         case Expect::kEditShown:
-            if (!ran && !outcome.rejected && !outcome.heldBack &&
-                (expect == Expect::kEdit || outcome.shownNow != text))
-                Report(where, key, "dropped an edit", text,
+            // A list may hold the text back by a rule of its own (refused with a message or showing
+            // its text from before, or a pick kept as a choice the page offers); dropped as taken,
+            // or refused by the item itself, it was lost. (An edit to the value held may run nothing
+            // once the item shows the text given.)
+            if (!ran && edit.boxes.empty() && !outcome.heldBack &&
+                (expect != Expect::kEditShown || outcome.shownNow != text))
+                Report(where, key,
+                       expect == Expect::kTaken ? "dropped a valid text after a refused report from code"
+                                                : "dropped an edit",
+                       text,
                        "nothing reached the objects or the host and nothing was redrawn; it shows " +
                            Printable(outcome.shownNow));
             break;
         case Expect::kTypedNumber: {
-            if (outcome.refused || outcome.rejected) break;
+            if (outcome.refused || !edit.boxes.empty()) break;
             double typed = 0;
             LeadingNumber(text, &typed);
             bool named = false;
-            for (const auto& [was, now] : ChangedLines(outcome.before, outcome.after)) {
+            for (const auto& [was, now] : ChangedLines(edit.before, edit.after)) {
                 std::string field;
                 double from = 0, to = 0;
                 if (!LineNumber(was, &field, &from) || !LineNumber(now, &field, &to)) continue;
@@ -1546,7 +1553,7 @@ void Sweeper::CheckExpected(const std::string& where, const Item& key, const std
                 Report(
                     where, key, "kept a value with more digits although its rounding was typed", text,
                     "it held " + Number(roundedFrom_.front()) + "; " +
-                        (stored ? "changed: " + ChangesBetween(outcome.before, outcome.after) : "nothing was stored"));
+                        (stored ? "changed: " + ChangesBetween(edit.before, edit.after) : "nothing was stored"));
             break;
         }
     }
@@ -1641,12 +1648,11 @@ void Sweeper::TypeCell(const std::string& where, CWnd& page, int gridIndex, int 
         lastValid_ = false;
         if (!grid.TakesText(row, col)) return;
     }
-    const std::string before = DumpBefore();
+    Edit edit;
+    BeginEdit(page, &edit);
     const std::vector<std::string> cellsBefore = grid.Texts();
     const std::string shownText = grid.Text(row, col);
-    Pane paneBefore = PaneOf(page);
-    for (std::size_t i = 0; i < releaseRedraws.size(); ++i) paneBefore.redraws[i] += releaseRedraws[i];
-    platform::Responder& responder = ReadyForEdit();
+    for (std::size_t i = 0; i < releaseRedraws.size(); ++i) edit.paneBefore.redraws[i] += releaseRedraws[i];
     try {
         if (!platform::EditGridCell(*grid.wnd, row, col, text)) return;
     } catch (const std::exception& e) {
@@ -1654,13 +1660,11 @@ void Sweeper::TypeCell(const std::string& where, CWnd& page, int gridIndex, int 
         return;
     }
     ++cellsTyped_;
-    std::vector<std::string> calls = HostCalls();
+    EndEdit(page, &edit);
+    auto& [before, after, paneBefore, paneAfter, calls, texts] = edit;
     for (const std::string& call : releaseCalls)
         if (const auto at = std::find(calls.begin(), calls.end(), call); at != calls.end()) calls.erase(at);
-    const Pane paneAfter = PaneOf(page);
-    std::string boxes;
-    for (const platform::MessageBoxRecord& record : responder.MessageBoxes()) boxes += " [" + record.text + "]";
-    const std::string after = DumpAfter(responder);
+    const std::string boxes = Listed(texts);
     const bool stored = after != before;
     // The grid may be gone with the edit; what it shows is read only while it is there.
     std::vector<CellGrid> now = CellGridsOf(page);
@@ -1756,12 +1760,12 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     verb_ = fromCode ? "reported from code" : "typed";
 
     // The dump after the last text is the state before this one: nothing but the probe ran since.
-    const std::string before = DumpBefore();
+    Showing shownBefore;
+    Edit edit;
+    BeginEdit(page, &edit, &shownBefore);
     const std::vector<std::string> negativesBefore = std::move(lastNegatives_);
     const std::vector<std::string> zerosBefore = std::move(lastZeros_);
     const std::vector<std::string> nonFiniteBefore = std::move(lastNonFinite_);
-    Showing shownBefore;
-    const Pane paneBefore = PaneOf(page, &shownBefore);
     const std::string shownText = item->FormatProperty().str();
     const _variant_t valueBefore = item->GetValue();
     // A fixed list reads the text by its own options and its rule for any other text, asked
@@ -1780,7 +1784,6 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
                                                              : list->UnlistedShown();
     const std::string optionTaken = listOption ? listOption : "";
 
-    platform::Responder& responder = ReadyForEdit();
     bool leftOpen = false;
     // Bytes that are no text are refused by the item as it is given them (a re-show may set its
     // value again before the edit is judged).
@@ -1803,12 +1806,10 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     const bool alive = Holds(page, grid, item);
     // The item refused the text: by its own rule, or as bytes that are not UTF-8.
     const bool refusedByItem = alive && (ItemRefusedText(item) || notText || item->IsValueRefused());
-    const std::vector<std::string> calls = HostCalls();
-    const Pane paneAfter = PaneOf(page);
-    std::string boxes;
-    for (const platform::MessageBoxRecord& record : responder.MessageBoxes()) boxes += " [" + record.text + "]";
+    EndEdit(page, &edit);
+    const auto& [before, after, paneBefore, paneAfter, calls, texts] = edit;
+    const std::string boxes = Listed(texts);
     const bool rejected = !boxes.empty();
-    const std::string after = DumpAfter(responder);
     const bool stored = after != before;
 
     // What the item shows now. It shows the stored value again when the page did not take the
@@ -1894,9 +1895,7 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
             if (LineNumber(now, &field, &number) && field.find("stamp") == std::string::npos)
                 lastStored_.emplace_back(field, number);
         }
-    CheckExpected(where, key, text, expect,
-                  {before, after, paneBefore, paneAfter, calls, shownNow, rejected, refused,
-                   refused && !refusedByItem && !leftOpen});
+    CheckExpected(where, key, text, expect, {edit, shownNow, refused, refused && !refusedByItem && !leftOpen});
     if (refused)
         CheckRefusal(where, key, text, how, paneBefore, paneAfter, calls, alive ? item : nullptr, shownText);
     else if (!list && alive && !stored && calls.empty() &&
@@ -1997,26 +1996,21 @@ void Sweeper::ReportAgain(const std::string& where, CWnd& page, int gridIndex, c
     CBCGPPropList* grid = GridAt(page, gridIndex);
     CBCGPProp* item = grid ? key.Find(grid) : nullptr;
     if (!item || !item->IsEnabled() || !ValidAgain(item, shownText)) return;
-    const std::string before = DumpBefore();
-    const Pane paneBefore = PaneOf(page);
-    platform::Responder& responder = ReadyForEdit();
-    const std::string label = shownText;
+    Edit edit;
+    BeginEdit(page, &edit);
     verb_ = "reported from code";
     try {
         tsltest::ReportFromCode(*grid, item, value);
     } catch (const std::exception& e) {
-        Report(where, key, "threw", label, e.what());
+        Report(where, key, "threw", shownText, e.what());
         return;
     }
-    const std::vector<std::string> calls = HostCalls();
-    const Pane paneAfter = PaneOf(page);
-    const bool rejected = !responder.MessageBoxes().empty();
-    const std::string after = DumpAfter(responder);
-    const bool stored = after != before;
-    if (!rejected && !stored && calls.empty() && paneAfter.redraws == paneBefore.redraws)
-        Report(where, key, "dropped a valid report from code after a refused text", label,
+    EndEdit(page, &edit);
+    const bool stored = edit.after != edit.before;
+    if (edit.boxes.empty() && !stored && edit.calls.empty() && edit.paneAfter.redraws == edit.paneBefore.redraws)
+        Report(where, key, "dropped a valid report from code after a refused text", shownText,
                "nothing reached the objects or the host");
-    if (stored) CheckKeptDigits(where, key, shownText, true, before, after);
+    if (stored) CheckKeptDigits(where, key, shownText, true, edit.before, edit.after);
 }
 
 bool Sweeper::OnlyRowChanged(const Pane& before, const Pane& after, CBCGPProp* item) {

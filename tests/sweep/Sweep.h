@@ -80,9 +80,6 @@ struct QXLOGPEN;
 struct QXLOGBRUSH;
 struct QXLOGPOINT;
 class CQXPropertyManager;
-namespace platform {
-class Responder;
-}
 
 namespace sweep {
 
@@ -327,15 +324,26 @@ private:
     // An edit (kEdit) runs its steps: stored, called or redrawn; one of the value an object holds
     // already (kEditShown) may run none, but the item shows the text given.
     enum class Expect { kJudged, kNoEdit, kTaken, kTypedNumber, kEdit, kEditShown };
+    // What an edit did, read around it (BeginEdit, EndEdit): the dump and the pane before and after
+    // it, the host calls it made (getters aside) and the texts of the message boxes it showed.
+    struct Edit {
+        std::string before;
+        std::string after;
+        Pane paneBefore;
+        Pane paneAfter;
+        std::vector<std::string> calls;
+        std::vector<std::string> boxes;
+    };
+    // Before an edit: the dump (see DumpBefore) and the pane (with shown, what its items show), no
+    // message box recorded, a question declined and no host call logged.
+    void BeginEdit(CWnd& page, Edit* edit, Showing* shown = nullptr);
+    // After it: the host calls, the pane and the message boxes, then the dump once the message
+    // boxes and unused answers are cleared away.
+    void EndEdit(CWnd& page, Edit* edit);
     // What an edit did, as the expectations read it.
     struct Outcome {
-        const std::string& before;
-        const std::string& after;
-        const Pane& paneBefore;
-        const Pane& paneAfter;
-        const std::vector<std::string>& calls;
+        const Edit& edit;
         const std::string& shownNow;  // what the item shows after it
-        bool rejected;                // a message box
         bool refused;                 // the item, the grid or the page did not take it
         bool heldBack;                // the page refused it showing the item's text from before, or
                                       // kept a pick as a choice it offers
@@ -427,8 +435,6 @@ private:
     void Dump();
     // The dump before an edit: the one after the last text while nothing has run since.
     std::string DumpBefore();
-    // The dump after an edit, once its message boxes and unused answers are cleared away.
-    std::string DumpAfter(platform::Responder& responder);
     static Showing ShownOn(CWnd& page);
 
     std::string family_;
