@@ -1008,9 +1008,7 @@ void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, con
         }
     if (!skipReports)
         for (const Item& key : typeable) CompareReports(where, page, gridIndex, key, announce);
-    std::vector<Item> keys;
-    if (CBCGPPropList* now = GridAt(page, gridIndex))
-        for (CBCGPProp* item : platform::GridDriver(now).AllItems()) keys.push_back({PathOf(item), item->GetData()});
+    const std::vector<Item> keys = KeysOf(page, gridIndex);
     for (const Item& key : keys) {
         ChangeWhileOpen(where, page, gridIndex, key, announce);
         PickStyles(where, page, gridIndex, key, announce);
@@ -1260,11 +1258,15 @@ void Sweeper::CompareReports(const std::string& where, CWnd& page, int gridIndex
     }
 }
 
-void Sweeper::LeaveEach(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce) {
+std::vector<Sweeper::Item> Sweeper::KeysOf(CWnd& page, int gridIndex) {
     std::vector<Item> keys;
     if (CBCGPPropList* grid = GridAt(page, gridIndex))
         for (CBCGPProp* item : platform::GridDriver(grid).AllItems()) keys.push_back({PathOf(item), item->GetData()});
-    for (const Item& key : keys) {
+    return keys;
+}
+
+void Sweeper::LeaveEach(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce) {
+    for (const Item& key : KeysOf(page, gridIndex)) {
         CBCGPPropList* grid = GridAt(page, gridIndex);
         CBCGPProp* item = grid ? key.Find(grid) : nullptr;
         if (!item) continue;

@@ -318,9 +318,8 @@ private:
     // The page's pane; with shown, also what its items show (the same items, read once).
     Pane PaneOf(CWnd& page, Showing* shown = nullptr) const;
     // What a text or pick is expected to do beside the rules every text meets: nothing at all
-    // (the text or option shown, given again), be taken (a valid text after a refused report, a
-    // text the list's table reads as a value), or store the number typed (the rounding shown of
-    // a value kept with more digits, in another text).
+    // (the text or option shown, given again), be taken (a valid text after a refused report), or
+    // store the number typed (the rounding shown of a value kept with more digits, in another text).
     // An edit (kEdit) runs its steps: stored, called or redrawn; one of the value an object holds
     // already (kEditShown) may run none, but the item shows the text given.
     enum class Expect { kJudged, kNoEdit, kTaken, kTypedNumber, kEdit, kEditShown };
@@ -358,6 +357,8 @@ private:
     // Whether only the item's text changed on the page.
     static bool OnlyRowChanged(const Pane& before, const Pane& after, CBCGPProp* item);
     void SweepGrid(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce);
+    // The keys of the items of the page's grid at index, as it is now.
+    static std::vector<Item> KeysOf(CWnd& page, int gridIndex);
     // Types the text into the item, or reports it from code as a host does (the item takes the
     // value, then the grid tells its owner).
     bool TypeOne(const std::string& where, CWnd& page, int gridIndex, const Item& key, const std::string& text,
@@ -431,7 +432,7 @@ private:
     // by design (MayRefusePicks).
     bool PassedOver(const std::string& where, const Item& key) const;
     bool RefusesByDesign(const std::string& where, const Item& key) const;
-    // Reads the family's objects into last_, lastNegatives_ and lastZeros_.
+    // Reads the family's objects into last_, lastNegatives_, lastZeros_ and lastNonFinite_.
     void Dump();
     // The dump before an edit: the one after the last text while nothing has run since.
     std::string DumpBefore();
