@@ -564,8 +564,10 @@ std::vector<std::string> ReportedTexts(CBCGPProp* item) {
 }
 
 // The options of a pick list other than the one it shows, in order, that are values (an option
-// that opens a dialog, "选择数据……", is none).
+// that opens a dialog, "选择数据……", is none). The absence type has none to pick: it only chooses
+// which type's symbol the page shows.
 std::vector<std::string> OtherOptions(CBCGPProp* item) {
+    if (item->GetName().str() == "选择缺失类型") return {};
     const std::string shown = item->FormatProperty().str();
     std::vector<std::string> others;
     for (int i = 0; i < item->GetOptionCount(); ++i) {
@@ -1135,7 +1137,7 @@ void Sweeper::ChangeWhileOpen(const std::string& where, CWnd& page, int gridInde
         giveOpened = [opened](CBCGPPropList* g, CBCGPProp* p) { return CommitEditor(g, p, &opened); };
     } else if (item->GetOptionCount() > 1 && item->GetValue().vt == VT_BSTR && item->FindOption(opened.c_str()) >= 0) {
         const std::vector<std::string> others = OtherOptions(item);
-        if (others.empty() || item->GetName().str() == "选择缺失类型") return;
+        if (others.empty()) return;
         const std::string other = others.front();
         setValue = [other](CBCGPProp* p) {
             p->SetValue(_variant_t(other.c_str()));
@@ -1317,8 +1319,7 @@ void Sweeper::FollowRefusedReport(const std::string& where, CWnd& page, int grid
     if (item->GetOptionCount() > 1) {
         // Another option: the one shown picked again is no edit.
         const std::vector<std::string> others = OtherOptions(item);
-        if (!others.empty() && !PassedOver(where, key) &&
-            item->GetName().str() != "选择缺失类型")
+        if (!others.empty() && !PassedOver(where, key))
             PickOne(where, page, gridIndex, key, {Choice::kOption, others.front(), 0, {}}, announce, Expect::kTaken);
         return;
     }
@@ -1353,10 +1354,9 @@ void Sweeper::PickEach(const std::string& where, CWnd& page, int gridIndex, cons
                     choices.push_back({Choice::kDate, "", 0, COleDateTime(year, month, 1, 0, 0, 0)});
             } else if (dynamic_cast<CPropStyleCombox*>(item)) {
                 choices.push_back({Choice::kStyle, "", 0, {}});
-            } else if (item->GetOptionCount() > 1 && item->GetName().str() != "选择缺失类型") {
+            } else if (item->GetOptionCount() > 1) {
                 // The first and the last option other than the one shown: a stop below the start
-                // is among them whatever the order of the strata. (The absence type only chooses
-                // which type's symbol the page shows.)
+                // is among them whatever the order of the strata.
                 const std::vector<std::string> others = OtherOptions(item);
                 if (!others.empty()) choices.push_back({Choice::kOption, others.front(), 0, {}});
                 if (others.size() > 1) choices.push_back({Choice::kOption, others.back(), 0, {}});
@@ -1409,9 +1409,8 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     const bool styleSet = item->GetName().str() == "样式集";
     const int options = item->GetOptionCount();
     verb_ = "picked";
-    const Choice& pick = choice;
     // A later option of the list may be the one shown now.
-    if (pick.kind == Choice::kOption && pick.option == shownText && expect != Expect::kNoEdit) return;
+    if (choice.kind == Choice::kOption && choice.option == shownText && expect != Expect::kNoEdit) return;
     // Shown and selected as the user's click shows and selects it, before anything is compared: its
     // groups open and the row selected.
     for (CBCGPProp* group = item->GetParent(); group; group = group->GetParent())
@@ -1421,10 +1420,10 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     BeginEdit(page, &edit);
     const std::vector<std::string> nonFiniteBefore = std::move(lastNonFinite_);
     bool picked = false;
-    std::string label = pick.Label();
+    std::string label = choice.Label();
     try {
         platform::GridDriver driver(grid);
-        switch (pick.kind) {
+        switch (choice.kind) {
             case Choice::kStyle:
                 // A style list draws its own entries: its second entry is picked, or its third when
                 // the second is the style it shows.
@@ -1436,13 +1435,13 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
                 }
                 break;
             case Choice::kColour:
-                picked = driver.ChooseColor(static_cast<CBCGPColorProp*>(item), pick.colour);
+                picked = driver.ChooseColor(static_cast<CBCGPColorProp*>(item), choice.colour);
                 break;
             case Choice::kDate:
-                picked = driver.PickDate(static_cast<CBCGPDateTimeProp*>(item), pick.date);
+                picked = driver.PickDate(static_cast<CBCGPDateTimeProp*>(item), choice.date);
                 break;
             default:
-                picked = driver.PickOption(item, pick.option);
+                picked = driver.PickOption(item, choice.option);
         }
     } catch (const std::exception& e) {
         Report(where, key, "threw", label, e.what());
@@ -1467,11 +1466,11 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     // then nothing but that item may change.
     const bool byDesign = RefusesByDesign(where, key);
     const bool mayRefuse =
-        rejected || byDesign || pick.kind == Choice::kDate || (pick.kind == Choice::kOption && options > 2);
+        rejected || byDesign || choice.kind == Choice::kDate || (choice.kind == Choice::kOption && options > 2);
     const bool showsBefore = alive && shownNow == shownText;
     // The option or date shown, picked again, is no edit and no refusal: only its expectation holds.
     const bool refused = expect != Expect::kNoEdit && picked && alive && mayRefuse && showsBefore &&
-                         (pick.kind != Choice::kStyle || byDesign);
+                         (choice.kind != Choice::kStyle || byDesign);
     if (refused && stored)
         Report(where, key, "changed the objects although the pick was refused", label,
                "the item shows " + Printable(shownNow) + " again" + boxTexts);
@@ -1921,9 +1920,10 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     // A finite number typed is handed on finite (a word may be handed on as a name, with the name
     // it replaces).
     double finite = 0;
-    for (const std::string& call : calls)
-        if (LeadingNumber(text, &finite) && std::isfinite(finite) && !ShowsNonFinite(text) && ShowsNonFinite(call.substr(call.find('(') == std::string::npos ? call.size() : call.find('('))))
-            Report(where, key, "handed the host a number that is not finite", text, call);
+    if (LeadingNumber(text, &finite) && std::isfinite(finite) && !ShowsNonFinite(text))
+        for (const std::string& call : calls)
+            if (const std::size_t open = call.find('('); open != std::string::npos && ShowsNonFinite(call.substr(open)))
+                Report(where, key, "handed the host a number that is not finite", text, call);
 
     // The host announces the object again after an edit; the objects read then are the state
     // before the next text.
