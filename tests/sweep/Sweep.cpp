@@ -39,6 +39,7 @@
 #include "hosttypes/Parsnip/QXPropertyManager.h"
 #include "hosttypes/Spindle/GridCtrl.h"
 #include "mfc/Controls.h"
+#include "support/ReportFromCode.h"
 #include "win32/Crt.h"
 
 namespace sweep {
@@ -197,8 +198,11 @@ std::size_t Occurrences(const std::string& text, const std::string& word) {
     return count;
 }
 
-// The answer queued for a question that was not asked is dropped; the executable path stays.
-void DropUnusedAnswers(platform::Responder& responder) {
+// After an edit: its message boxes cleared away, and the answer queued for a question that was not
+// asked dropped (the executable path stays).
+void ClearAnswers() {
+    platform::Responder& responder = platform::Responder::Instance();
+    responder.ClearMessageBoxes();
     if (responder.PendingAnswers() == 0) return;
     const std::string path = responder.ExecutablePath();
     responder.Reset();
@@ -245,12 +249,18 @@ void ClearHostCalls() {
 
 // Before an edit: no message box recorded, a question declined (the one answer queued; an OK-only
 // box needs none), and no host call logged.
-platform::Responder& ReadyForEdit() {
+void ReadyForEdit() {
     platform::Responder& responder = platform::Responder::Instance();
     responder.ClearMessageBoxes();
     responder.QueueAnswer(IDNO);
     ClearHostCalls();
-    return responder;
+}
+
+// Message boxes' texts as a failure names them: " [text]" each.
+std::string Listed(const std::vector<std::string>& boxes) {
+    std::string listed;
+    for (const std::string& box : boxes) listed += " [" + box + "]";
+    return listed;
 }
 
 // The calls since ClearHostCalls() other than getters, in each library's order.
@@ -554,8 +564,10 @@ std::vector<std::string> ReportedTexts(CBCGPProp* item) {
 }
 
 // The options of a pick list other than the one it shows, in order, that are values (an option
-// that opens a dialog, "选择数据……", is none).
+// that opens a dialog, "选择数据……", is none). The absence type has none to pick: it only chooses
+// which type's symbol the page shows.
 std::vector<std::string> OtherOptions(CBCGPProp* item) {
+    if (item->GetName().str() == "选择缺失类型") return {};
     const std::string shown = item->FormatProperty().str();
     std::vector<std::string> others;
     for (int i = 0; i < item->GetOptionCount(); ++i) {
@@ -815,12 +827,21 @@ std::string Sweeper::DumpBefore() {
     return std::move(last_);
 }
 
-std::string Sweeper::DumpAfter(platform::Responder& responder) {
-    responder.ClearMessageBoxes();
-    DropUnusedAnswers(responder);
+void Sweeper::BeginEdit(CWnd& page, Edit* edit, Showing* shown) {
+    edit->before = DumpBefore();
+    edit->paneBefore = PaneOf(page, shown);
+    ReadyForEdit();
+}
+
+void Sweeper::EndEdit(CWnd& page, Edit* edit) {
+    edit->calls = HostCalls();
+    edit->paneAfter = PaneOf(page);
+    for (const platform::MessageBoxRecord& record : platform::Responder::Instance().MessageBoxes())
+        edit->boxes.push_back(record.text);
+    ClearAnswers();
     Dump();
     lastValid_ = false;
-    return std::move(last_);
+    edit->after = std::move(last_);
 }
 
 Sweeper::Showing Sweeper::ShownOn(CWnd& page) {
@@ -848,6 +869,22 @@ void Sweeper::Report(const std::string& where, const Item& key, const std::strin
     ADD_FAILURE() << line;
 }
 
+namespace {
+
+// The object a page belongs to: "object / page" without its page.
+std::string ObjectOf(const std::string& where) { return where.substr(0, where.rfind(" / ")); }
+
+}  // namespace
+
+bool Sweeper::PassedOver(const std::string& where, const Item& key) const {
+    return passedOverPicks_.count(ObjectOf(where) + " / " + key.path) != 0;
+}
+
+bool Sweeper::RefusesByDesign(const std::string& where, const Item& key) const {
+    const std::string object = ObjectOf(where);
+    return refusingPicks_.count(object) != 0 || refusingPicks_.count(object + " / " + key.path) != 0;
+}
+
 void Sweeper::Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>& open, LPARAM announced,
                     std::vector<Other> others) {
     lastValid_ = false;
@@ -859,12 +896,8 @@ void Sweeper::Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>
     auto* sheet = dynamic_cast<CPropWndMgr*>(wnd);
     // A single list is made empty: the host gives it its place.
     if (!sheet) platform::ResizeWindow(*wnd, 360, 1200);
-    const auto announce = [&] {
-        if (beforeAnnounce_) beforeAnnounce_();
-        platform::SendSelectionChanged(*wnd, &view_, announced);
-        if (afterAnnounce_) afterAnnounce_();
-    };
     others_ = std::move(others);
+    // An object announced: the swept one, or another of its kind with a hook of its own.
     announceOther_ = [&](const Other& other) {
         if (other.before)
             other.before();
@@ -873,6 +906,8 @@ void Sweeper::Sweep(const std::string& object, const std::function<CWnd*(CWnd*)>
         platform::SendSelectionChanged(*wnd, &view_, other.announced);
         if (afterAnnounce_) afterAnnounce_();
     };
+    const Other swept{announced, nullptr};
+    const auto announce = [&] { announceOther_(swept); };
     announce();
     const int pages = sheet ? sheet->GetPageCount() : 1;
     for (int p = 0; p < pages; ++p) {
@@ -975,9 +1010,7 @@ void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, con
         }
     if (!skipReports)
         for (const Item& key : typeable) CompareReports(where, page, gridIndex, key, announce);
-    std::vector<Item> keys;
-    if (CBCGPPropList* now = GridAt(page, gridIndex))
-        for (CBCGPProp* item : platform::GridDriver(now).AllItems()) keys.push_back({PathOf(item), item->GetData()});
+    const std::vector<Item> keys = KeysOf(page, gridIndex);
     for (const Item& key : keys) {
         ChangeWhileOpen(where, page, gridIndex, key, announce);
         PickStyles(where, page, gridIndex, key, announce);
@@ -1016,15 +1049,6 @@ bool CommitEditor(CBCGPPropList* grid, CBCGPProp* item, const std::string* text)
     return true;
 }
 
-// The entry of a style picker's drop-down whose text is text; -1 where there is none.
-int StyleEntry(CBCGPPropList* grid, CBCGPProp* item, const std::string& text) {
-    if (!grid->EditItem(item)) return -1;
-    CComboBox* combo = item->GetComboWnd();
-    const int entry = combo ? combo->FindStringExact(-1, text.c_str()) : CB_ERR;
-    grid->EndEditItem(FALSE);
-    return entry == CB_ERR ? -1 : entry;
-}
-
 }  // namespace
 
 void Sweeper::EditAfterChange(const std::string& where, CWnd& page, int gridIndex, const Item& key,
@@ -1050,9 +1074,8 @@ void Sweeper::EditAfterChange(const std::string& where, CWnd& page, int gridInde
         return;
     }
     lastValid_ = false;
-    const std::string before = DumpBefore();
-    const Pane paneBefore = PaneOf(page);
-    platform::Responder& responder = ReadyForEdit();
+    Edit edit;
+    BeginEdit(page, &edit);
     // The text given, as the failure names it: the editor's or the one the combo shows.
     const std::string shownThen = item->FormatProperty().str();
     bool committed = false;
@@ -1067,15 +1090,12 @@ void Sweeper::EditAfterChange(const std::string& where, CWnd& page, int gridInde
     // The item or the page refused the text by a rule of its own: the item shows its text from
     // before, the value code set.
     const bool refusedByItem = alive && (ItemRefusedText(item) || item->IsValueRefused());
-    const std::vector<std::string> calls = HostCalls();
-    const Pane paneAfter = PaneOf(page);
-    const bool rejected = !responder.MessageBoxes().empty();
-    const std::string after = DumpAfter(responder);
+    EndEdit(page, &edit);
     const std::string shownNow = alive ? item->FormatProperty().str() : std::string();
     if (committed)
         CheckExpected(where, key, text ? *text : shownThen, expect,
-                      {before, after, paneBefore, paneAfter, calls, shownNow, rejected, refusedByItem,
-                       refusedByItem || (alive && !OnlyRowChanged(paneBefore, paneAfter, item))});
+                      {edit, shownNow, refusedByItem,
+                       refusedByItem || (alive && !OnlyRowChanged(edit.paneBefore, edit.paneAfter, item))});
     announce();
     Dump();
 }
@@ -1117,7 +1137,7 @@ void Sweeper::ChangeWhileOpen(const std::string& where, CWnd& page, int gridInde
         giveOpened = [opened](CBCGPPropList* g, CBCGPProp* p) { return CommitEditor(g, p, &opened); };
     } else if (item->GetOptionCount() > 1 && item->GetValue().vt == VT_BSTR && item->FindOption(opened.c_str()) >= 0) {
         const std::vector<std::string> others = OtherOptions(item);
-        if (others.empty() || item->GetName().str() == "选择缺失类型") return;
+        if (others.empty()) return;
         const std::string other = others.front();
         setValue = [other](CBCGPProp* p) {
             p->SetValue(_variant_t(other.c_str()));
@@ -1130,8 +1150,7 @@ void Sweeper::ChangeWhileOpen(const std::string& where, CWnd& page, int gridInde
     } else {
         return;
     }
-    const std::string object = where.substr(0, where.rfind(" / "));
-    if (passedOverPicks_.count(object + " / " + key.path)) return;
+    if (PassedOver(where, key)) return;
     EditAfterChange(where, page, gridIndex, key, "set by code while open, then left as it shows", nullptr, setValue,
                     leave, Expect::kNoEdit, announce);
     // The object holds the value the editor opened with: the edit may write nothing, but the item
@@ -1159,8 +1178,7 @@ void Sweeper::PickStyles(const std::string& where, CWnd& page, int gridIndex, co
     auto* picker = grid ? dynamic_cast<CPropStyleCombox*>(key.Find(grid)) : nullptr;
     if (!picker || picker->GetKind() == CPropStyleCombox::kFontFace || !picker->IsEnabled() || !ShownInGrid(picker))
         return;
-    const std::string object = where.substr(0, where.rfind(" / "));
-    if (passedOverPicks_.count(object + " / " + key.path)) return;
+    if (PassedOver(where, key)) return;
     std::vector<const Other*> shown = {nullptr};
     for (const Other& other : others_) shown.push_back(&other);
     for (const Other* other : shown) {
@@ -1181,8 +1199,7 @@ void Sweeper::PickStyles(const std::string& where, CWnd& page, int gridIndex, co
                 const std::string text = drawn ? drawnText : valueText;
                 if (!drawn && valueText == drawnText) return false;
                 g->EndEditItem(FALSE);
-                const int entry = StyleEntry(g, p, text);
-                return entry >= 0 && platform::GridDriver(g).PickDropDownEntry(p, entry);
+                return platform::GridDriver(g).PickDropDownEntry(p, text);
             };
             EditAfterChange(where, page, gridIndex, key,
                             (drawn ? "picked at the style it draws" : "picked at its value's text, not the style it draws") +
@@ -1197,13 +1214,9 @@ bool Sweeper::ReportNumber(CWnd& page, int gridIndex, const Item& key, double va
     CBCGPPropList* grid = GridAt(page, gridIndex);
     CBCGPProp* item = grid ? key.Find(grid) : nullptr;
     if (!item || !item->IsEnabled()) return false;
-    platform::Responder& responder = platform::Responder::Instance();
-    responder.ClearMessageBoxes();
-    responder.QueueAnswer(IDNO);
-    item->SetValue(_variant_t(value));
-    grid->OnPropertyChanged(item);
-    responder.ClearMessageBoxes();
-    DropUnusedAnswers(responder);
+    ReadyForEdit();
+    tsltest::ReportFromCode(*grid, item, _variant_t(value));
+    ClearAnswers();
     announce();
     lastValid_ = false;
     return true;
@@ -1247,11 +1260,15 @@ void Sweeper::CompareReports(const std::string& where, CWnd& page, int gridIndex
     }
 }
 
-void Sweeper::LeaveEach(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce) {
+std::vector<Sweeper::Item> Sweeper::KeysOf(CWnd& page, int gridIndex) {
     std::vector<Item> keys;
     if (CBCGPPropList* grid = GridAt(page, gridIndex))
         for (CBCGPProp* item : platform::GridDriver(grid).AllItems()) keys.push_back({PathOf(item), item->GetData()});
-    for (const Item& key : keys) {
+    return keys;
+}
+
+void Sweeper::LeaveEach(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce) {
+    for (const Item& key : KeysOf(page, gridIndex)) {
         CBCGPPropList* grid = GridAt(page, gridIndex);
         CBCGPProp* item = grid ? key.Find(grid) : nullptr;
         if (!item) continue;
@@ -1299,12 +1316,10 @@ void Sweeper::FollowRefusedReport(const std::string& where, CWnd& page, int grid
     CBCGPPropList* grid = GridAt(page, gridIndex);
     CBCGPProp* item = grid ? key.Find(grid) : nullptr;
     if (!item || !item->IsEnabled() || !ShownInGrid(item)) return;
-    const std::string object = where.substr(0, where.rfind(" / "));
     if (item->GetOptionCount() > 1) {
         // Another option: the one shown picked again is no edit.
         const std::vector<std::string> others = OtherOptions(item);
-        if (!others.empty() && !passedOverPicks_.count(object + " / " + key.path) &&
-            item->GetName().str() != "选择缺失类型")
+        if (!others.empty() && !PassedOver(where, key))
             PickOne(where, page, gridIndex, key, {Choice::kOption, others.front(), 0, {}}, announce, Expect::kTaken);
         return;
     }
@@ -1339,10 +1354,9 @@ void Sweeper::PickEach(const std::string& where, CWnd& page, int gridIndex, cons
                     choices.push_back({Choice::kDate, "", 0, COleDateTime(year, month, 1, 0, 0, 0)});
             } else if (dynamic_cast<CPropStyleCombox*>(item)) {
                 choices.push_back({Choice::kStyle, "", 0, {}});
-            } else if (item->GetOptionCount() > 1 && item->GetName().str() != "选择缺失类型") {
+            } else if (item->GetOptionCount() > 1) {
                 // The first and the last option other than the one shown: a stop below the start
-                // is among them whatever the order of the strata. (The absence type only chooses
-                // which type's symbol the page shows.)
+                // is among them whatever the order of the strata.
                 const std::vector<std::string> others = OtherOptions(item);
                 if (!others.empty()) choices.push_back({Choice::kOption, others.front(), 0, {}});
                 if (others.size() > 1) choices.push_back({Choice::kOption, others.back(), 0, {}});
@@ -1355,7 +1369,6 @@ void Sweeper::PickEach(const std::string& where, CWnd& page, int gridIndex, cons
                           [](const auto& pick) { return pick.second.front().kind == Choice::kColour; });
     std::stable_partition(picks.begin(), picks.end(),
                           [](const auto& pick) { return pick.second.front().kind == Choice::kDate; });
-    const std::string object = where.substr(0, where.rfind(" / "));
     // The items that take typed text as far as their flags tell, by path.
     const auto open = [&page]() {
         std::set<std::string> paths;
@@ -1369,7 +1382,7 @@ void Sweeper::PickEach(const std::string& where, CWnd& page, int gridIndex, cons
         return paths;
     };
     for (const auto& [key, choices] : picks)
-        if (passedOverPicks_.count(object + " / " + key.path) == 0)
+        if (!PassedOver(where, key))
             for (const Choice& choice : choices) {
                 CBCGPPropList* grid = disabling && choice.kind == Choice::kOption ? GridAt(page, gridIndex) : nullptr;
                 CBCGPProp* item = grid ? key.Find(grid) : nullptr;
@@ -1396,23 +1409,21 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     const bool styleSet = item->GetName().str() == "样式集";
     const int options = item->GetOptionCount();
     verb_ = "picked";
-    Choice pick = choice;
     // A later option of the list may be the one shown now.
-    if (pick.kind == Choice::kOption && pick.option == shownText && expect != Expect::kNoEdit) return;
-    const std::string before = DumpBefore();
-    const std::vector<std::string> nonFiniteBefore = std::move(lastNonFinite_);
+    if (choice.kind == Choice::kOption && choice.option == shownText && expect != Expect::kNoEdit) return;
     // Shown and selected as the user's click shows and selects it, before anything is compared: its
     // groups open and the row selected.
     for (CBCGPProp* group = item->GetParent(); group; group = group->GetParent())
         if (!group->IsExpanded()) group->Expand(TRUE);
     grid->SetCurSel(item);
-    const Pane paneBefore = PaneOf(page);
-    platform::Responder& responder = ReadyForEdit();
+    Edit edit;
+    BeginEdit(page, &edit);
+    const std::vector<std::string> nonFiniteBefore = std::move(lastNonFinite_);
     bool picked = false;
-    std::string label = pick.Label();
+    std::string label = choice.Label();
     try {
         platform::GridDriver driver(grid);
-        switch (pick.kind) {
+        switch (choice.kind) {
             case Choice::kStyle:
                 // A style list draws its own entries: its second entry is picked, or its third when
                 // the second is the style it shows.
@@ -1424,32 +1435,27 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
                 }
                 break;
             case Choice::kColour:
-                picked = driver.ChooseColor(static_cast<CBCGPColorProp*>(item), pick.colour);
+                picked = driver.ChooseColor(static_cast<CBCGPColorProp*>(item), choice.colour);
                 break;
             case Choice::kDate:
-                picked = driver.PickDate(static_cast<CBCGPDateTimeProp*>(item), pick.date);
+                picked = driver.PickDate(static_cast<CBCGPDateTimeProp*>(item), choice.date);
                 break;
             default:
-                picked = driver.PickOption(item, pick.option);
+                picked = driver.PickOption(item, choice.option);
         }
     } catch (const std::exception& e) {
         Report(where, key, "threw", label, e.what());
         return;
     }
     const bool alive = Holds(page, grid, item);
-    const std::vector<std::string> calls = HostCalls();
-    const Pane paneAfter = PaneOf(page);
+    EndEdit(page, &edit);
+    const auto& [before, after, paneBefore, paneAfter, calls, texts] = edit;
     std::map<std::string, int> boxes;
-    std::string boxTexts;
-    for (const platform::MessageBoxRecord& record : responder.MessageBoxes()) {
-        ++boxes[record.text];
-        boxTexts += " [" + record.text + "]";
-    }
+    for (const std::string& box : texts) ++boxes[box];
+    const std::string boxTexts = Listed(texts);
     const bool rejected = !boxes.empty();
-    const std::string after = DumpAfter(responder);
     const bool stored = after != before;
     const std::string shownNow = alive ? item->FormatProperty().str() : std::string();
-    const std::string object = where.substr(0, where.rfind(" / "));
     for (const auto& [box, count] : boxes)
         if (count > 1)
             Report(where, key, "showed one message " + std::to_string(count) + " times", label, "[" + box + "]");
@@ -1458,13 +1464,13 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     // on a field that was not edited), whatever the item shows. A pick the object may refuse (one
     // of several options, a date) is refused when the item shows its value from before again:
     // then nothing but that item may change.
-    const bool byDesign = refusingPicks_.count(object) != 0 || refusingPicks_.count(object + " / " + key.path) != 0;
+    const bool byDesign = RefusesByDesign(where, key);
     const bool mayRefuse =
-        rejected || byDesign || pick.kind == Choice::kDate || (pick.kind == Choice::kOption && options > 2);
+        rejected || byDesign || choice.kind == Choice::kDate || (choice.kind == Choice::kOption && options > 2);
     const bool showsBefore = alive && shownNow == shownText;
     // The option or date shown, picked again, is no edit and no refusal: only its expectation holds.
     const bool refused = expect != Expect::kNoEdit && picked && alive && mayRefuse && showsBefore &&
-                         (pick.kind != Choice::kStyle || byDesign);
+                         (choice.kind != Choice::kStyle || byDesign);
     if (refused && stored)
         Report(where, key, "changed the objects although the pick was refused", label,
                "the item shows " + Printable(shownNow) + " again" + boxTexts);
@@ -1484,28 +1490,28 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     CheckFinite(where, key, label, nonFiniteBefore);
     if (picked && expect != Expect::kJudged)
         CheckExpected(where, key, label, expect,
-                      {before, after, paneBefore, paneAfter, calls, shownNow, rejected, refused,
-                       refused || (alive && !OnlyRowChanged(paneBefore, paneAfter, item))});
+                      {edit, shownNow, refused, refused || (alive && !OnlyRowChanged(paneBefore, paneAfter, item))});
     announce();
     Dump();
 }
 
 void Sweeper::CheckExpected(const std::string& where, const Item& key, const std::string& text, Expect expect,
                             const Outcome& outcome) {
-    const bool stored = outcome.after != outcome.before;
-    const bool redrew = outcome.paneAfter.redraws != outcome.paneBefore.redraws;
-    const bool ran = stored || !outcome.calls.empty() || redrew;
+    const Edit& edit = outcome.edit;
+    const bool stored = edit.after != edit.before;
+    const bool redrew = edit.paneAfter.redraws != edit.paneBefore.redraws;
+    const bool ran = stored || !edit.calls.empty() || redrew;
     switch (expect) {
         case Expect::kJudged:
             break;
         case Expect::kNoEdit: {
-            std::string what = stored ? "the objects changed: " + ChangesBetween(outcome.before, outcome.after)
-                               : !outcome.calls.empty() ? "it called " + outcome.calls.front()
-                               : redrew                 ? std::string("it redrew the view")
-                               : outcome.rejected       ? std::string("it showed a message")
-                                                        : std::string();
-            const std::vector<Row>& a = outcome.paneBefore.rows;
-            const std::vector<Row>& b = outcome.paneAfter.rows;
+            std::string what = stored                ? "the objects changed: " + ChangesBetween(edit.before, edit.after)
+                               : !edit.calls.empty() ? "it called " + edit.calls.front()
+                               : redrew              ? std::string("it redrew the view")
+                               : !edit.boxes.empty() ? std::string("it showed a message")
+                                                     : std::string();
+            const std::vector<Row>& a = edit.paneBefore.rows;
+            const std::vector<Row>& b = edit.paneAfter.rows;
             if (what.empty() && a.size() != b.size()) what = "the items of the page changed";
             for (std::size_t i = 0; what.empty() && i < a.size() && i < b.size(); ++i)
                 if (a[i].item != b[i].item || a[i].value != b[i].value || a[i].options != b[i].options ||
@@ -1516,28 +1522,27 @@ void Sweeper::CheckExpected(const std::string& where, const Item& key, const std
             break;
         }
         case Expect::kTaken:
-            // A list may hold the text back by a rule of its own (refused with a message or showing
-            // its text from before, or a pick kept as a choice the page offers); dropped as taken,
-            // or refused by the item itself, it was lost.
-            if (!ran && !outcome.rejected && !outcome.heldBack)
-                Report(where, key, "dropped a valid text after a refused report from code", text,
-                       "nothing reached the objects or the host and nothing was redrawn; it shows " +
-                           Printable(outcome.shownNow));
-            break;
         case Expect::kEdit:
         case Expect::kEditShown:
-            if (!ran && !outcome.rejected && !outcome.heldBack &&
-                (expect == Expect::kEdit || outcome.shownNow != text))
-                Report(where, key, "dropped an edit", text,
+            // A list may hold the text back by a rule of its own (refused with a message or showing
+            // its text from before, or a pick kept as a choice the page offers); dropped as taken,
+            // or refused by the item itself, it was lost. (An edit to the value held may run nothing
+            // once the item shows the text given.)
+            if (!ran && edit.boxes.empty() && !outcome.heldBack &&
+                (expect != Expect::kEditShown || outcome.shownNow != text))
+                Report(where, key,
+                       expect == Expect::kTaken ? "dropped a valid text after a refused report from code"
+                                                : "dropped an edit",
+                       text,
                        "nothing reached the objects or the host and nothing was redrawn; it shows " +
                            Printable(outcome.shownNow));
             break;
         case Expect::kTypedNumber: {
-            if (outcome.refused || outcome.rejected) break;
+            if (outcome.refused || !edit.boxes.empty()) break;
             double typed = 0;
             LeadingNumber(text, &typed);
             bool named = false;
-            for (const auto& [was, now] : ChangedLines(outcome.before, outcome.after)) {
+            for (const auto& [was, now] : ChangedLines(edit.before, edit.after)) {
                 std::string field;
                 double from = 0, to = 0;
                 if (!LineNumber(was, &field, &from) || !LineNumber(now, &field, &to)) continue;
@@ -1549,7 +1554,7 @@ void Sweeper::CheckExpected(const std::string& where, const Item& key, const std
                 Report(
                     where, key, "kept a value with more digits although its rounding was typed", text,
                     "it held " + Number(roundedFrom_.front()) + "; " +
-                        (stored ? "changed: " + ChangesBetween(outcome.before, outcome.after) : "nothing was stored"));
+                        (stored ? "changed: " + ChangesBetween(edit.before, edit.after) : "nothing was stored"));
             break;
         }
     }
@@ -1644,12 +1649,11 @@ void Sweeper::TypeCell(const std::string& where, CWnd& page, int gridIndex, int 
         lastValid_ = false;
         if (!grid.TakesText(row, col)) return;
     }
-    const std::string before = DumpBefore();
+    Edit edit;
+    BeginEdit(page, &edit);
     const std::vector<std::string> cellsBefore = grid.Texts();
     const std::string shownText = grid.Text(row, col);
-    Pane paneBefore = PaneOf(page);
-    for (std::size_t i = 0; i < releaseRedraws.size(); ++i) paneBefore.redraws[i] += releaseRedraws[i];
-    platform::Responder& responder = ReadyForEdit();
+    for (std::size_t i = 0; i < releaseRedraws.size(); ++i) edit.paneBefore.redraws[i] += releaseRedraws[i];
     try {
         if (!platform::EditGridCell(*grid.wnd, row, col, text)) return;
     } catch (const std::exception& e) {
@@ -1657,13 +1661,11 @@ void Sweeper::TypeCell(const std::string& where, CWnd& page, int gridIndex, int 
         return;
     }
     ++cellsTyped_;
-    std::vector<std::string> calls = HostCalls();
+    EndEdit(page, &edit);
+    auto& [before, after, paneBefore, paneAfter, calls, texts] = edit;
     for (const std::string& call : releaseCalls)
         if (const auto at = std::find(calls.begin(), calls.end(), call); at != calls.end()) calls.erase(at);
-    const Pane paneAfter = PaneOf(page);
-    std::string boxes;
-    for (const platform::MessageBoxRecord& record : responder.MessageBoxes()) boxes += " [" + record.text + "]";
-    const std::string after = DumpAfter(responder);
+    const std::string boxes = Listed(texts);
     const bool stored = after != before;
     // The grid may be gone with the edit; what it shows is read only while it is there.
     std::vector<CellGrid> now = CellGridsOf(page);
@@ -1759,12 +1761,12 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     verb_ = fromCode ? "reported from code" : "typed";
 
     // The dump after the last text is the state before this one: nothing but the probe ran since.
-    const std::string before = DumpBefore();
+    Showing shownBefore;
+    Edit edit;
+    BeginEdit(page, &edit, &shownBefore);
     const std::vector<std::string> negativesBefore = std::move(lastNegatives_);
     const std::vector<std::string> zerosBefore = std::move(lastZeros_);
     const std::vector<std::string> nonFiniteBefore = std::move(lastNonFinite_);
-    Showing shownBefore;
-    const Pane paneBefore = PaneOf(page, &shownBefore);
     const std::string shownText = item->FormatProperty().str();
     const _variant_t valueBefore = item->GetValue();
     // A fixed list reads the text by its own options and its rule for any other text, asked
@@ -1783,11 +1785,6 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
                                                              : list->UnlistedShown();
     const std::string optionTaken = listOption ? listOption : "";
 
-    platform::Responder& responder = platform::Responder::Instance();
-    responder.ClearMessageBoxes();
-    // A question is declined (the one answer queued); an OK-only box needs no answer.
-    responder.QueueAnswer(IDNO);
-    ClearHostCalls();
     bool leftOpen = false;
     // Bytes that are no text are refused by the item as it is given them (a re-show may set its
     // value again before the edit is judged).
@@ -1810,12 +1807,10 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     const bool alive = Holds(page, grid, item);
     // The item refused the text: by its own rule, or as bytes that are not UTF-8.
     const bool refusedByItem = alive && (ItemRefusedText(item) || notText || item->IsValueRefused());
-    const std::vector<std::string> calls = HostCalls();
-    const Pane paneAfter = PaneOf(page);
-    std::string boxes;
-    for (const platform::MessageBoxRecord& record : responder.MessageBoxes()) boxes += " [" + record.text + "]";
+    EndEdit(page, &edit);
+    const auto& [before, after, paneBefore, paneAfter, calls, texts] = edit;
+    const std::string boxes = Listed(texts);
     const bool rejected = !boxes.empty();
-    const std::string after = DumpAfter(responder);
     const bool stored = after != before;
 
     // What the item shows now. It shows the stored value again when the page did not take the
@@ -1872,10 +1867,9 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
         // (where none does, what the refresh shows, judged after the host announces the object).
         // The value shown already may run nothing where the page acts on a change only, and an
         // item whose picks the object may refuse by design may drop it.
-        const std::string object = where.substr(0, where.rfind(" / "));
         int shownValue = 0;
         const bool same = list->ValueOf(CString(shownText.c_str()), &shownValue) && shownValue == listValue;
-        const bool byDesign = refusingPicks_.count(object) || refusingPicks_.count(object + " / " + key.path);
+        const bool byDesign = RefusesByDesign(where, key);
         if (!ran && !same && !byDesign)
             Report(where, key, "dropped a text its list takes", text,
                    "the list reads it as " + std::to_string(listValue) +
@@ -1894,7 +1888,6 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
                how + "; changes: " + ChangesBetween(before, after));
     if (stored && expect != Expect::kNoEdit) CheckKeptDigits(where, key, text, true, before, after);
     lastRefused_ = refused;
-    if (getenv("SWEEP_DEBUG") && key.path.find(getenv("SWEEP_DEBUG")) != std::string::npos) fprintf(stderr, "DBG %s %s text=%s refused=%d byItem=%d shownAgain=%d stored=%d shownNow=%s before=%s change=%s\n", where.c_str(), key.path.c_str(), text.c_str(), refused, refusedByItem, shownAgain, stored, shownNow.c_str(), shownText.c_str(), stored ? ChangesBetween(before, after).c_str() : "");
     lastStored_.clear();
     if (stored)
         for (const auto& [was, now] : ChangedLines(before, after)) {
@@ -1903,9 +1896,7 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
             if (LineNumber(now, &field, &number) && field.find("stamp") == std::string::npos)
                 lastStored_.emplace_back(field, number);
         }
-    CheckExpected(where, key, text, expect,
-                  {before, after, paneBefore, paneAfter, calls, shownNow, rejected, refused,
-                   refused && !refusedByItem && !leftOpen});
+    CheckExpected(where, key, text, expect, {edit, shownNow, refused, refused && !refusedByItem && !leftOpen});
     if (refused)
         CheckRefusal(where, key, text, how, paneBefore, paneAfter, calls, alive ? item : nullptr, shownText);
     else if (!list && alive && !stored && calls.empty() &&
@@ -1929,9 +1920,10 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
     // A finite number typed is handed on finite (a word may be handed on as a name, with the name
     // it replaces).
     double finite = 0;
-    for (const std::string& call : calls)
-        if (LeadingNumber(text, &finite) && std::isfinite(finite) && !ShowsNonFinite(text) && ShowsNonFinite(call.substr(call.find('(') == std::string::npos ? call.size() : call.find('('))))
-            Report(where, key, "handed the host a number that is not finite", text, call);
+    if (LeadingNumber(text, &finite) && std::isfinite(finite) && !ShowsNonFinite(text))
+        for (const std::string& call : calls)
+            if (const std::size_t open = call.find('('); open != std::string::npos && ShowsNonFinite(call.substr(open)))
+                Report(where, key, "handed the host a number that is not finite", text, call);
 
     // The host announces the object again after an edit; the objects read then are the state
     // before the next text.
@@ -2006,27 +1998,21 @@ void Sweeper::ReportAgain(const std::string& where, CWnd& page, int gridIndex, c
     CBCGPPropList* grid = GridAt(page, gridIndex);
     CBCGPProp* item = grid ? key.Find(grid) : nullptr;
     if (!item || !item->IsEnabled() || !ValidAgain(item, shownText)) return;
-    const std::string before = DumpBefore();
-    const Pane paneBefore = PaneOf(page);
-    platform::Responder& responder = ReadyForEdit();
-    const std::string label = shownText;
+    Edit edit;
+    BeginEdit(page, &edit);
     verb_ = "reported from code";
     try {
-        item->SetValue(value);
-        grid->OnPropertyChanged(item);
+        tsltest::ReportFromCode(*grid, item, value);
     } catch (const std::exception& e) {
-        Report(where, key, "threw", label, e.what());
+        Report(where, key, "threw", shownText, e.what());
         return;
     }
-    const std::vector<std::string> calls = HostCalls();
-    const Pane paneAfter = PaneOf(page);
-    const bool rejected = !responder.MessageBoxes().empty();
-    const std::string after = DumpAfter(responder);
-    const bool stored = after != before;
-    if (!rejected && !stored && calls.empty() && paneAfter.redraws == paneBefore.redraws)
-        Report(where, key, "dropped a valid report from code after a refused text", label,
+    EndEdit(page, &edit);
+    const bool stored = edit.after != edit.before;
+    if (edit.boxes.empty() && !stored && edit.calls.empty() && edit.paneAfter.redraws == edit.paneBefore.redraws)
+        Report(where, key, "dropped a valid report from code after a refused text", shownText,
                "nothing reached the objects or the host");
-    if (stored) CheckKeptDigits(where, key, shownText, true, before, after);
+    if (stored) CheckKeptDigits(where, key, shownText, true, edit.before, edit.after);
 }
 
 bool Sweeper::OnlyRowChanged(const Pane& before, const Pane& after, CBCGPProp* item) {

@@ -80,9 +80,6 @@ struct QXLOGPEN;
 struct QXLOGBRUSH;
 struct QXLOGPOINT;
 class CQXPropertyManager;
-namespace platform {
-class Responder;
-}
 
 namespace sweep {
 
@@ -321,21 +318,31 @@ private:
     // The page's pane; with shown, also what its items show (the same items, read once).
     Pane PaneOf(CWnd& page, Showing* shown = nullptr) const;
     // What a text or pick is expected to do beside the rules every text meets: nothing at all
-    // (the text or option shown, given again), be taken (a valid text after a refused report, a
-    // text the list's table reads as a value), or store the number typed (the rounding shown of
-    // a value kept with more digits, in another text).
+    // (the text or option shown, given again), be taken (a valid text after a refused report), or
+    // store the number typed (the rounding shown of a value kept with more digits, in another text).
     // An edit (kEdit) runs its steps: stored, called or redrawn; one of the value an object holds
     // already (kEditShown) may run none, but the item shows the text given.
     enum class Expect { kJudged, kNoEdit, kTaken, kTypedNumber, kEdit, kEditShown };
+    // What an edit did, read around it (BeginEdit, EndEdit): the dump and the pane before and after
+    // it, the host calls it made (getters aside) and the texts of the message boxes it showed.
+    struct Edit {
+        std::string before;
+        std::string after;
+        Pane paneBefore;
+        Pane paneAfter;
+        std::vector<std::string> calls;
+        std::vector<std::string> boxes;
+    };
+    // Before an edit: the dump (see DumpBefore) and the pane (with shown, what its items show), no
+    // message box recorded, a question declined and no host call logged.
+    void BeginEdit(CWnd& page, Edit* edit, Showing* shown = nullptr);
+    // After it: the host calls, the pane and the message boxes, then the dump once the message
+    // boxes and unused answers are cleared away.
+    void EndEdit(CWnd& page, Edit* edit);
     // What an edit did, as the expectations read it.
     struct Outcome {
-        const std::string& before;
-        const std::string& after;
-        const Pane& paneBefore;
-        const Pane& paneAfter;
-        const std::vector<std::string>& calls;
+        const Edit& edit;
         const std::string& shownNow;  // what the item shows after it
-        bool rejected;                // a message box
         bool refused;                 // the item, the grid or the page did not take it
         bool heldBack;                // the page refused it showing the item's text from before, or
                                       // kept a pick as a choice it offers
@@ -350,6 +357,8 @@ private:
     // Whether only the item's text changed on the page.
     static bool OnlyRowChanged(const Pane& before, const Pane& after, CBCGPProp* item);
     void SweepGrid(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce);
+    // The keys of the items of the page's grid at index, as it is now.
+    static std::vector<Item> KeysOf(CWnd& page, int gridIndex);
     // Types the text into the item, or reports it from code as a host does (the item takes the
     // value, then the grid tells its owner).
     bool TypeOne(const std::string& where, CWnd& page, int gridIndex, const Item& key, const std::string& text,
@@ -419,12 +428,14 @@ private:
                     const Showing& after, bool stored);
     void Report(const std::string& where, const Item& key, const std::string& what, const std::string& text,
                 const std::string& detail);
-    // Reads the family's objects into last_, lastNegatives_ and lastZeros_.
+    // Whether the item's picks on the page's object are passed over (PassOverPick), or may be refused
+    // by design (MayRefusePicks).
+    bool PassedOver(const std::string& where, const Item& key) const;
+    bool RefusesByDesign(const std::string& where, const Item& key) const;
+    // Reads the family's objects into last_, lastNegatives_, lastZeros_ and lastNonFinite_.
     void Dump();
     // The dump before an edit: the one after the last text while nothing has run since.
     std::string DumpBefore();
-    // The dump after an edit, once its message boxes and unused answers are cleared away.
-    std::string DumpAfter(platform::Responder& responder);
     static Showing ShownOn(CWnd& page);
 
     std::string family_;

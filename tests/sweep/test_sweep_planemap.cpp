@@ -329,10 +329,15 @@ void SweepObjects(int part, int parts) {
     const std::vector<CQXObject*> objects = Objects(map);
     for (std::size_t i = static_cast<std::size_t>(part); i < objects.size(); i += static_cast<std::size_t>(parts)) {
         CQXObject* object = objects[i];
-        // The host selects the object in its layer, then asks the creator for its window.
+        // The host selects the object alone in its layer, then asks the creator for its window.
         scope = object->GetLayer();
-        sample.map.ClearSelection(scope);
-        sample.map.Select(object);
+        const auto selectAlone = [&sample, scope](CQXObject* shown) {
+            return [&sample, scope, shown] {
+                sample.map.ClearSelection(scope);
+                sample.map.Select(shown);
+            };
+        };
+        selectAlone(object)();
         const std::string name = std::string(object->GetTypeName().str()) + " \"" + object->GetName().str() + "\" in " +
                                  object->GetLayer()->GetName().str();
         // Another object of the same kind in the layer, shown in the same window as the host shows
@@ -341,19 +346,10 @@ void SweepObjects(int part, int parts) {
         for (CQXObject* other : objects)
             if (other != object && other != unstratified && other->GetLayer() == scope &&
                 typeid(*other) == typeid(*object)) {
-                others.push_back({reinterpret_cast<LPARAM>(other), [&sample, scope, other] {
-                                      sample.map.ClearSelection(scope);
-                                      sample.map.Select(other);
-                                  }});
+                others.push_back({reinterpret_cast<LPARAM>(other), selectAlone(other)});
                 break;
             }
-        if (!others.empty())
-            sweeper.SetAnnounceHooks(
-                [&sample, scope, object] {
-                    sample.map.ClearSelection(scope);
-                    sample.map.Select(object);
-                },
-                nullptr);
+        if (!others.empty()) sweeper.SetAnnounceHooks(selectAlone(object), nullptr);
         sweeper.Sweep(
             name, [object](CWnd* frame) { return CPlanePropWndCreator::CreateObjProp(object, frame); },
             reinterpret_cast<LPARAM>(object), others);
