@@ -229,13 +229,13 @@ CBCGPropDigits* CreateIndexProp(const CString& name, DWORD_PTR id, const char* d
     return item;
 }
 
-CBCGPProp* CreateHAlignProp(const CString& name, DWORD_PTR id, const char* description, OtherText other) {
-    return NewFixedListItem(name, grouptext::kAlignCenter, description, id, kHAligns, other);
+CBCGPProp* CreateHAlignProp(const CString& name, DWORD_PTR id, const char* description) {
+    return NewFixedListItem(name, grouptext::kAlignCenter, description, id, kHAligns, kOtherRefused);
 }
 
-CBCGPProp* CreateVAlignProp(const CString& name, OtherText other) {
+CBCGPProp* CreateVAlignProp(const CString& name) {
     return NewFixedListItem(name, grouptext::kAlignCenter, grouptext::kVAlignDescription, kVAlignPropId, kVAligns,
-                            other);
+                            kOtherRefused);
 }
 
 // ---- enabling -------------------------------------------------------------------------------------

@@ -79,11 +79,11 @@ TESSALY_API CBCGPColorProp* CreateColorProp(const CString& name, DWORD_PTR id, c
 TESSALY_API CBCGPColorProp* CreateBlackColorProp(const CString& name, DWORD_PTR id, const char* description);
 // Options 0 .. count-1.
 TESSALY_API CBCGPropDigits* CreateIndexProp(const CString& name, DWORD_PTR id, const char* description, int count);
-// Alignment fixed lists: left (top) 0, centre 1, right (bottom) 2, any other text as other says
-// (refused by default). A list whose values differ refills the entries (ClearEntries, AddEntries).
-TESSALY_API CBCGPProp* CreateHAlignProp(const CString& name, DWORD_PTR id, const char* description,
-                                        OtherText other = kOtherRefused);
-TESSALY_API CBCGPProp* CreateVAlignProp(const CString& name, OtherText other = kOtherRefused);
+// Alignment fixed lists: left (top) 0, centre 1, right (bottom) 2, any other text refused. A list
+// that reads another text otherwise sets its rule on the item (FixedListOf(item)->SetOther); one
+// whose values differ refills the entries (ClearEntries, AddEntries).
+TESSALY_API CBCGPProp* CreateHAlignProp(const CString& name, DWORD_PTR id, const char* description);
+TESSALY_API CBCGPProp* CreateVAlignProp(const CString& name);
 // Item data of the vertical alignment item.
 constexpr DWORD_PTR kVAlignPropId = 1055;
 

@@ -229,6 +229,8 @@ int ReadArrowType(CBCGPProp* item) {
     return type;
 }
 
+int ArrowTypeFromText(CString text) { return ValueOfText(kArrowTypes, text, kArrowOther.value); }
+
 CString ArrowTypeToText(int type) { return TextOfValue(kArrowTypes, type, kArrowNone); }
 
 void SetArrowLineProp(CBCGPProp* group, CQXObjectPolyline* line) {

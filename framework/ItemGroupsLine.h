@@ -62,6 +62,8 @@ TESSALY_API void GetShowLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index, b
 // The type an arrow style item of a CreateLineProp group stands for, read through its list (any
 // other text is no arrow), which then shows the type taken.
 TESSALY_API int ReadArrowType(CBCGPProp* item);
+// "简单样式" 1, "直角样式" 2, any other text 0 (no arrow).
+TESSALY_API int ArrowTypeFromText(CString text);
 TESSALY_API CString ArrowTypeToText(int type);
 // Fills the arrow sub-items (positions 3, 4, 5) of a CreateLineProp group made with arrows: both
 // styles and the begin arrow's length.

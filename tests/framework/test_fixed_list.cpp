@@ -247,7 +247,8 @@ TEST(FixedListGroups, OrientationReadsAnyOtherTextAsVerticalAndShowsIt) {
 
 TEST(FixedListGroups, AlignmentsRefuseAnyOtherTextUnlessTheirListTakesIt) {
     std::unique_ptr<CBCGPProp> h(CreateHAlignProp("对齐", 1, ""));
-    std::unique_ptr<CBCGPProp> v(CreateVAlignProp("纵向对齐", OtherTakenAs(2)));
+    std::unique_ptr<CBCGPProp> v(CreateVAlignProp("纵向对齐"));
+    FixedListOf(v.get())->SetOther(OtherTakenAs(2));
     EXPECT_EQ(kVAlignPropId, v->GetData());
     ExpectRead(h.get(), "居中", "右对齐", 2, "右对齐");
     ExpectRead(h.get(), "居中", "无此选项", kRefused, nullptr);

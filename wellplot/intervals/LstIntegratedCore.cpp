@@ -120,8 +120,9 @@ int CLstIntegratedCore::InitPropWnd() {
     display->AddSubItem(CreateColorProp(ivtext::kBackColor, kBackColorId, ivtext::kBackColor));
     display->AddSubItem(NewYesNoList(ivtext::kBackTransparent, "", ivtext::kBackTransparent, kBackOpenId));
     // The alignments offered: any other text is centred.
-    display->AddSubItem(
-        CreateHAlignProp("对齐", kAlignId, "水平对齐方式", OtherTakenAs(CWpIntegratedCore::ALIGN_CENTER)));
+    CBCGPProp* align = CreateHAlignProp("对齐", kAlignId, "水平对齐方式");
+    FixedListOf(align)->SetOther(OtherTakenAs(CWpIntegratedCore::ALIGN_CENTER));
+    display->AddSubItem(align);
     display->AddSubItem(CreateFontPropFloatSize(ivtext::kTextFont, kTextFontId));
     display->AddSubItem(CreateLineFloatProp("分割线线型", kLinePenId));
     m_wndPropList.AddProperty(display, TRUE, TRUE);

@@ -276,8 +276,12 @@ void COilTestPage::BuildDisplayItems(int style) {
         labelFont->AddSubItem(CreateColorProp(grouptext::kColor, kLabelColorId, grouptext::kFontColorDescriptionShort));
         params->AddSubItem(labelFont);
         params->AddSubItem(CreateIndexProp("小数位数", kDecimalsId, "指定小数位数", 8));
-        params->AddSubItem(CreateHAlignProp("横向对齐", kLabelAlignHId, "指定横向对齐", kOtherAlignH));
-        params->AddSubItem(CreateVAlignProp("纵向对齐", kOtherAlignV));
+        CBCGPProp* alignH = CreateHAlignProp("横向对齐", kLabelAlignHId, "指定横向对齐");
+        FixedListOf(alignH)->SetOther(kOtherAlignH);
+        params->AddSubItem(alignH);
+        CBCGPProp* alignV = CreateVAlignProp("纵向对齐");
+        FixedListOf(alignV)->SetOther(kOtherAlignV);
+        params->AddSubItem(alignV);
         display->AddSubItem(params);
     }
     display->Expand(TRUE);
