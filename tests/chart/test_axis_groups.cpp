@@ -112,10 +112,10 @@ TEST(AxisTexts, TickSidesByAxisType) {
         const char* text;
         int side;
     } rows[] = {
-        {plain, "下部", 1},   {plain, "左部", 1},   {plain, "外部", 1},   {plain, "上部", 2},
-        {plain, "右部", 2},   {plain, "内部", 2},   {swapped, "下部", 2}, {swapped, "左部", 2},
-        {swapped, "外部", 2}, {swapped, "上部", 1}, {swapped, "右部", 1}, {swapped, "内部", 1},
-        {{0, 3, 4, 9}, "无", 0},  {{0, 3, 5, 9}, "别处", 1}, {{9}, "", 1},
+        {plain, "下部", 1},      {plain, "左部", 1},        {plain, "外部", 1},   {plain, "上部", 2},
+        {plain, "右部", 2},      {plain, "内部", 2},        {swapped, "下部", 2}, {swapped, "左部", 2},
+        {swapped, "外部", 2},    {swapped, "上部", 1},      {swapped, "右部", 1}, {swapped, "内部", 1},
+        {{0, 3, 4, 9}, "无", 0}, {{0, 3, 5, 9}, "别处", 1}, {{9}, "", 1},
     };
     for (const auto& row : rows) {
         for (int axisType : row.axisTypes) {

@@ -291,9 +291,9 @@ TEST(AxisLabelPage, SidesAndAlignment) {
         const char* text;
         int side;
     } sides[] = {
-        {plain, "下部", 0},   {plain, "左部", 0},   {plain, "外部", 0},   {plain, "上部", 1},
-        {plain, "右部", 1},   {plain, "内部", 1},   {swapped, "下部", 1}, {swapped, "左部", 1},
-        {swapped, "外部", 1}, {swapped, "上部", 0}, {swapped, "右部", 0}, {swapped, "内部", 0},
+        {plain, "下部", 0},           {plain, "左部", 0},   {plain, "外部", 0},   {plain, "上部", 1},
+        {plain, "右部", 1},           {plain, "内部", 1},   {swapped, "下部", 1}, {swapped, "左部", 1},
+        {swapped, "外部", 1},         {swapped, "上部", 0}, {swapped, "右部", 0}, {swapped, "内部", 0},
         {{0, 3, 5, 6, 9}, "别处", 0}, {{5, 9}, "无", 0},
     };
     for (const auto& row : sides) {

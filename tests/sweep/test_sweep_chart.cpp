@@ -404,8 +404,8 @@ void ExpectConversionAndList(CQXObject* object, const ListedConversion& list, co
 // The sides of an axis type: "无" none, then the near sides ("下部", "左部", "外部") and the far ones
 // ("上部", "右部", "内部") as the type names them.
 Rows SideRows(int none, int near, int far, int other) {
-    return {{"无", none},   {"下部", near}, {"左部", near}, {"外部", near},
-            {"上部", far},  {"右部", far},  {"内部", far},  {"无此位置", other}};
+    return {{"无", none},  {"下部", near}, {"左部", near}, {"外部", near},
+            {"上部", far}, {"右部", far},  {"内部", far},  {"无此位置", other}};
 }
 
 // Each conversion the axis pages and the line fill group share is called with every row of its
@@ -464,12 +464,11 @@ TEST(SweepChart, EachAxisConversionReadsItsTableAsItsListDoes) {
     demo::DemoChart chart;
     CkelLinePlotFill* fill = chart.line.GetPlotFills();
     ASSERT_NE(fill, nullptr);
-    ExpectConversionAndList(
-        &chart.line,
-        {"FillDirectionFromText", 1, chart::kLineFillTargetId, &chart::FillDirectionFromText,
-         [&] { fill->SetFillDirections(static_cast<CkelLinePlotFill::KELFillDirections>(kOther)); },
-         [&] { return static_cast<int>(fill->GetFillDirections()); }},
-        {{"下", 1}, {"左", 3}, {"右", 2}, {"上", 0}, {"无此方向", 0}});
+    ExpectConversionAndList(&chart.line,
+                            {"FillDirectionFromText", 1, chart::kLineFillTargetId, &chart::FillDirectionFromText,
+                             [&] { fill->SetFillDirections(static_cast<CkelLinePlotFill::KELFillDirections>(kOther)); },
+                             [&] { return static_cast<int>(fill->GetFillDirections()); }},
+                            {{"下", 1}, {"左", 3}, {"右", 2}, {"上", 0}, {"无此方向", 0}});
 }
 
 TEST(SweepChart, EveryPageOfEveryChartObjectFirstRun) { SweepChart(true, 0, 2); }
