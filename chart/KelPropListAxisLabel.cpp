@@ -219,6 +219,7 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CkelAxisTickLabels* labels = axis->GetTickLabels();
     const DWORD_PTR id = item->GetData();
     if (id == kAlignId) {
+        // The list reads each text as LabelAlignFromText does.
         int align = 0;
         const bool taken = ReadFixedList(item, &align);
         if (taken) labels->SetAlignType(static_cast<KELAlignType>(align));
@@ -237,6 +238,7 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             entity->SetOn(ReadYesNo(item));
             break;
         case kMajorSideId:
+            // The list reads each text as LabelSideFromText does on the axis type shown.
             taken = ReadFixedList(item, &value);
             if (taken) entity->SetTickSide(static_cast<KELLabelsSide>(value));
             break;
