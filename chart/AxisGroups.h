@@ -96,8 +96,8 @@ const SidePair* SideOptions(int axisType);
 // shows it), then every side text, a near-side one ("下部", "左部", "外部") standing for near and a
 // far-side one ("上部", "右部", "内部") for far.
 std::vector<ListEntry> SideEntries(std::vector<ListEntry> shown, int near, int far);
-// Replaces the item's options by offers. A side list also reads the side table reads, and any other
-// text by its conversion, convert.
+// Replaces the item's options by offers, whatever the item; a side list also reads the side table
+// reads, and any other text by its conversion, convert.
 void SetSideOptions(CBCGPProp* item, const std::vector<ListEntry>& reads, const std::vector<CString>& offers,
                     std::function<int(const CString&)> convert);
 
