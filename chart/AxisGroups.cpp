@@ -33,7 +33,7 @@ constexpr TextValue kTitlePositions[] = {
     {kPosLeftEnd, 0}, {kPosRightEnd, 1}, {kPosMiddle, 2}, {kPosTopEnd, 3}, {kPosBottomEnd, 4},
 };
 constexpr TextValue kFillDirections[] = {{kFillUp, 0}, {kFillDown, 1}, {kFillRight, 2}, {kFillLeft, 3}};
-// What the lists take for any other text: linear, the middle, up, side 1.
+// What the conversions take for any other text: linear, the middle, up, side 1.
 constexpr int kOtherScale = 1;
 constexpr int kOtherTitlePos = 2;
 constexpr int kOtherDirection = 0;
@@ -64,6 +64,7 @@ void SetScaleOptions(CBCGPProp* item, bool linearOnly) {
     list->ClearEntries();
     list->AddEntries(kScales, linearOnly ? 1 : std::size(kScales));
     list->AddUnofferedEntries(kScales);
+    ReadOtherTextsBy(list, &AxisScaleFromText);
 }
 
 // Every position is read; an axis offers those of its direction.
@@ -72,6 +73,18 @@ void SetTitlePosOptions(CBCGPProp* item, int axisType) {
     if (axisType == 0) offers = {kPosLeftEnd, kPosMiddle, kPosRightEnd};
     if (axisType == 1) offers = {kPosTopEnd, kPosMiddle, kPosBottomEnd};
     SetListEntries(item, EntriesOf(kTitlePositions), offers);
+    ReadOtherTextsBy(item, &TitlePosFromText);
+}
+
+// The tick side table of an axis type: "无" 0, then the sides as the type names them.
+std::vector<ListEntry> TickSideEntries(int axisType) {
+    const bool swapped = IsOneOf(axisType, {3, 5, 6});
+    return SideEntries({{kNoSide, 0}, {TickSideToText(axisType, 1), 1}, {TickSideToText(axisType, 2), 2}},
+                       swapped ? 2 : 1, swapped ? 1 : 2);
+}
+
+int TickSideOfType(int axisType, const CString& text) {
+    return ValueOfEntries(TickSideEntries(axisType), text, kOtherTickSide);
 }
 
 }  // namespace
@@ -83,9 +96,32 @@ bool ReadAxisBound(const IkelAxis* axis, const CString& text, double* value) {
 
 // ---- text conversions ------------------------------------------------------------------------------
 
+int AxisScaleFromText(const CString& text) { return ValueOfText(kScales, text, kOtherScale); }
 const char* AxisScaleToText(int scale) { return TextOfValue(kScales, scale, kLogarithmic); }
+int TitlePosFromText(const CString& text) { return ValueOfText(kTitlePositions, text, kOtherTitlePos); }
 const char* TitlePosToText(int pos) { return TextOfValue(kTitlePositions, pos, kPosMiddle); }
+
+int FillDirectionFromText(const CString& text) {
+    for (const TextValue& entry : kFillDirections)
+        if (text.CompareNoCase(entry.text) == 0) return entry.value;
+    return kOtherDirection;
+}
 const char* FillDirectionToText(int direction) { return TextOfValue(kFillDirections, direction, kFillDown); }
+
+void ReadOtherTextsBy(CBCGPProp* item, std::function<int(const CString&)> convert) {
+    CFixedListProp* list = FixedListOf(item);
+    if (!list || !convert) return;
+    list->SetOtherRule([convert = std::move(convert)](const CString& text, int* value) {
+        *value = convert(text);
+        return true;
+    });
+}
+
+int ValueOfEntries(const std::vector<ListEntry>& entries, const CString& text, int otherwise) {
+    for (const ListEntry& entry : entries)
+        if (entry.first == text) return entry.second;
+    return otherwise;
+}
 
 const SidePair* SideOptions(int axisType) {
     switch (axisType) {
@@ -123,14 +159,27 @@ const char* TickSideToText(int axisType, int side) {
     return side == 1 ? pair->first : pair->second;
 }
 
+void SetSideOptions(CBCGPProp* item, const std::vector<ListEntry>& reads, const std::vector<CString>& offers,
+                    std::function<int(const CString&)> convert) {
+    if (!item) return;
+    if (!FixedListOf(item)) {
+        item->RemoveAllOptions();
+        for (const CString& text : offers) item->AddOption(text);
+        return;
+    }
+    SetListEntries(item, reads, offers);
+    ReadOtherTextsBy(item, std::move(convert));
+}
+
+int TickSideFromText(IkelAxis* axis, const CString& text) {
+    return TickSideOfType(axis ? axis->GetAxisType() : 0, text);
+}
+
 void SetTickSideOptions(CBCGPProp* item, int axisType) {
-    const bool swapped = IsOneOf(axisType, {3, 5, 6});
     std::vector<CString> offers = {kNoSide};
     if (const SidePair* pair = SideOptions(axisType)) offers.insert(offers.end(), {pair->first, pair->second});
-    SetListEntries(item,
-                   SideEntries({{kNoSide, 0}, {TickSideToText(axisType, 1), 1}, {TickSideToText(axisType, 2), 2}},
-                               swapped ? 2 : 1, swapped ? 1 : 2),
-                   offers);
+    SetSideOptions(item, TickSideEntries(axisType), offers,
+                   [axisType](const CString& text) { return TickSideOfType(axisType, text); });
 }
 
 CBCGPProp* NewTickSideItem(const char* label, const char* description, DWORD_PTR id) {
@@ -592,6 +641,7 @@ CBCGPProp* CreateLineFillProp(const CString& caption) {
     CFixedListProp* target = NewFixedListItem(kFillTarget, "", kFillTargetDescription, kLineFillTargetId,
                                               kFillDirections, OtherTakenAs(kOtherDirection), true);
     target->OfferOnly({kFillUp, kFillDown, kFillLeft, kFillRight});
+    ReadOtherTextsBy(target, &FillDirectionFromText);
     group->AddSubItem(target);
     group->AddSubItem(NewNumberItem(kFillTargetValue, kFillTargetValue, kLineFillTargetValueId, LeadingNumberRule()));
     // The six fill items are the shared fill group's, moved over after the target items.

@@ -66,13 +66,24 @@ using ShownAxis = std::function<IkelAxis*()>;
 bool ReadAxisBound(const IkelAxis* axis, const CString& text, double* value);
 
 // ---- text conversions ------------------------------------------------------------------------------
-// The texts the refresh shows; the lists read them back (any other text as their rule says).
-// 1 "线性", 2 "对数", 5 "概率"; any other scale "对数". The scale list reads any other text as linear.
+// Each conversion reads one table both ways, and the list of its item reads the same table: its
+// options are the table's texts and any other text is read by the conversion (ReadOtherTextsBy).
+// "线性" 1, "对数" 2, "概率" 5; any other text linear. Back: 1 "线性", 5 "概率", any other "对数".
+int AxisScaleFromText(const CString& text);
 const char* AxisScaleToText(int scale);
-// 0 "左端", 1 "右端", 2 "中端", 3 "上端", 4 "下端"; any other value, and any other text, the middle.
+// "左端" 0, "右端" 1, "中端" 2, "上端" 3, "下端" 4; any other text or value the middle.
+int TitlePosFromText(const CString& text);
 const char* TitlePosToText(int pos);
-// 0 "上", 1 "下", 2 "右", 3 "左"; any other value "下"; the target list reads any other text as up (0).
+// "下" 1, "左" 3, "右" 2, in any letter case; any other text ("上" included) up (0). Back: 0 "上",
+// 1 "下", 2 "右", 3 "左"; any other value "下".
+int FillDirectionFromText(const CString& text);
 const char* FillDirectionToText(int direction);
+
+// A list whose options are a conversion's table reads any other text by the conversion. Nothing for
+// an item that is no list.
+void ReadOtherTextsBy(CBCGPProp* item, std::function<int(const CString&)> convert);
+// The value of the first entry whose text is text; otherwise for any other text.
+int ValueOfEntries(const std::vector<ListEntry>& entries, const CString& text, int otherwise);
 
 // The two side texts and the options of an axis type, shared by the tick and label sides: 0, 2
 // "下部"/"上部", 1 "左部"/"右部", 3 to 6 "内部"/"外部"; NULL for any other type.
@@ -81,23 +92,30 @@ struct SidePair {
     const char* second;
 };
 const SidePair* SideOptions(int axisType);
-// What a side list reads: shown (the texts the refresh shows, first, so that each side shows as the
-// refresh shows it), then every side text, a near-side one ("下部", "左部", "外部") standing for near
-// and a far-side one ("上部", "右部", "内部") for far.
+// A side table: shown (the texts the refresh shows, first, so that each side shows as the refresh
+// shows it), then every side text, a near-side one ("下部", "左部", "外部") standing for near and a
+// far-side one ("上部", "右部", "内部") for far.
 std::vector<ListEntry> SideEntries(std::vector<ListEntry> shown, int near, int far);
+// Replaces the item's options by offers, whatever the item; a side list also reads the side table
+// reads, and any other text by its conversion, convert.
+void SetSideOptions(CBCGPProp* item, const std::vector<ListEntry>& reads, const std::vector<CString>& offers,
+                    std::function<int(const CString&)> convert);
 
 // Tick sides (0 none, 1 and 2 the two sides): side 1 and 2 texts by axis type as above, except
 // type 4 "外部"/"内部" and types 3, 5, 6 "内部"/"外部"; side 0 and any other side "无".
 const char* TickSideToText(int axisType, int side);
-// A tick side list offers "无" and the pair of the axis type, and reads "无" as 0, a near-side text
-// as 1 and a far-side text as 2, swapped on axis types 3, 5 and 6; any other text as side 1.
+// "无" 0; a near-side text 1 and a far-side text 2, swapped on axis types 3, 5 and 6; any other 1.
+// With no axis, as a horizontal axis reads it.
+int TickSideFromText(IkelAxis* axis, const CString& text);
+// Removes the item's options and offers "无" and the pair of the axis type; a tick side list also
+// reads every side text as TickSideFromText reads it on that type.
 void SetTickSideOptions(CBCGPProp* item, int axisType);
 // A tick side list as a horizontal axis offers it ("无", "下部", "上部").
 CBCGPProp* NewTickSideItem(const char* label, const char* description, DWORD_PTR id);
 
 // ---- builders ------------------------------------------------------------------------------------------
 // Every item a number is typed into is built with the rule of the reader its applier reads it by;
-// every option item is a fixed list (chart/ChartGroups.h) reading what its conversion above maps:
+// every option item is a fixed list (chart/ChartGroups.h) reading through its conversion above:
 // the scale and title position every text of their tables, also one the axis does not offer.
 CBCGPProp* CreateAxisAttrProp();
 CBCGPProp* CreateAxisRangeProp(ShownAxis shownAxis);

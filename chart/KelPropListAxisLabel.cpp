@@ -31,6 +31,10 @@ constexpr TextValue kAligns[] = {{kLeft, 0}, {kRight, 1}, {grouptext::kAlignCent
 constexpr TextValue kDateFormats[] = {{kDateDay, 0}, {kDateMonth, 1}, {kDateYear, 2}};
 constexpr TextValue kLabelTypes[] = {{kNumberType, 0}, {kDateType, 1}};
 
+// What the conversions take for any other text: side 0, the middle.
+constexpr int kOtherLabelSide = 0;
+constexpr int kOtherAlign = 2;
+
 bool SwapsLabelSides(int axisType) { return axisType == 5 || axisType == 6; }
 
 // The item data of one level: the major id shifted to the level.
@@ -58,27 +62,43 @@ const char* LabelSideToText(int axisType, int side) {
 }
 
 namespace {
+// The label side table of an axis type: the sides as the type names them.
 std::vector<chart::ListEntry> LabelSideEntries(int axisType) {
     const bool swapped = SwapsLabelSides(axisType);
     return chart::SideEntries({{LabelSideToText(axisType, 0), 0}, {LabelSideToText(axisType, 1), 1}}, swapped ? 1 : 0,
                               swapped ? 0 : 1);
 }
+
+int LabelSideOfType(int axisType, const CString& text) {
+    return chart::ValueOfEntries(LabelSideEntries(axisType), text, kOtherLabelSide);
+}
+
+// Offers the two sides of the axis type; a side list reads them as that type does.
+void OfferLabelSides(CBCGPProp* item, int axisType, const std::vector<CString>& offers) {
+    chart::SetSideOptions(item, LabelSideEntries(axisType), offers,
+                          [axisType](const CString& text) { return LabelSideOfType(axisType, text); });
+}
 }  // namespace
+
+int LabelSideFromText(IkelAxis* axis, const CString& text) {
+    return LabelSideOfType(axis ? axis->GetAxisType() : 0, text);
+}
 
 void SetLabelSideOptions(CBCGPProp* item, int axisType) {
     std::vector<CString> offers;
     if (const chart::SidePair* pair = chart::SideOptions(axisType)) offers = {pair->first, pair->second};
-    chart::SetListEntries(item, LabelSideEntries(axisType), offers);
+    OfferLabelSides(item, axisType, offers);
 }
 
+int LabelAlignFromText(const CString& text) { return ValueOfText(kAligns, text, kOtherAlign); }
 const char* LabelAlignToText(int align) { return TextOfValue(kAligns, align, grouptext::kAlignCenter); }
 
 CBCGPProp* CreateLabelPosProp(const CString& caption, DWORD_PTR id) {
     auto* group = new CBCGPProp(caption, id, FALSE);
     // Any other side text is side 0; built as a horizontal axis reads it, offering "上部", "下部".
-    CBCGPProp* side =
-        chart::NewListItem(charttext::kLabelPosition, kLabelSideDescription, id + 1, OtherTakenAs(0), false);
-    chart::SetListEntries(side, LabelSideEntries(0), {kTop, kBottom});
+    CBCGPProp* side = chart::NewListItem(charttext::kLabelPosition, kLabelSideDescription, id + 1,
+                                         OtherTakenAs(kOtherLabelSide), false);
+    OfferLabelSides(side, 0, {kTop, kBottom});
     group->AddSubItem(side);
     group->AddSubItem(chart::NewNumberItem(charttext::kXOffset, kLabelXOffsetDescription, id + 2,
                                            ReaderRule(&chart::ReadScaledOffset)));
@@ -132,7 +152,10 @@ void CkelPropListAxisLabel::BuildItems(CBCGPPropList& list) {
     }
     auto* text = new CBCGPProp(kLabelText, kTextGroupId, FALSE);
     // Any other arrangement is the middle.
-    text->AddSubItem(NewFixedListItem(kLabelAlign, "", kLabelAlignDescription, kAlignId, kAligns, OtherTakenAs(2)));
+    CFixedListProp* align =
+        NewFixedListItem(kLabelAlign, "", kLabelAlignDescription, kAlignId, kAligns, OtherTakenAs(kOtherAlign));
+    chart::ReadOtherTextsBy(align, &LabelAlignFromText);
+    text->AddSubItem(align);
     text->Expand(TRUE);
     list.AddProperty(text, TRUE, TRUE);
 }
@@ -196,6 +219,7 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
     CkelAxisTickLabels* labels = axis->GetTickLabels();
     const DWORD_PTR id = item->GetData();
     if (id == kAlignId) {
+        // The list reads each text as LabelAlignFromText does.
         int align = 0;
         const bool taken = ReadFixedList(item, &align);
         if (taken) labels->SetAlignType(static_cast<KELAlignType>(align));
@@ -214,6 +238,7 @@ LRESULT CkelPropListAxisLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             entity->SetOn(ReadYesNo(item));
             break;
         case kMajorSideId:
+            // The list reads each text as LabelSideFromText does on the axis type shown.
             taken = ReadFixedList(item, &value);
             if (taken) entity->SetTickSide(static_cast<KELLabelsSide>(value));
             break;

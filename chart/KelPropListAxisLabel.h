@@ -68,9 +68,13 @@ CBCGPProp* CreateLabelFormatProp(const CString& caption, DWORD_PTR id);
 // Label sides (0 and 1) by axis type: 0, 2 "下部"/"上部", 1 "左部"/"右部", 3, 4 "外部"/"内部",
 // 5, 6 "内部"/"外部"; any other side or type the empty text.
 const char* LabelSideToText(int axisType, int side);
-// A side list offers the two options of the axis type (no "无") and reads a near-side text ("下部",
-// "左部", "外部") as 0 and a far-side one as 1, swapped on axis types 5 and 6; any other text as 0.
+// A near-side text ("下部", "左部", "外部") 0 and a far-side one 1, swapped on axis types 5 and 6;
+// any other text 0. With no axis, as a horizontal axis reads it.
+int LabelSideFromText(IkelAxis* axis, const CString& text);
+// Removes the item's options and offers the two of the axis type (no "无"); a side list also reads
+// every side text as LabelSideFromText reads it on that type.
 void SetLabelSideOptions(CBCGPProp* item, int axisType);
-// The arrangement shown: 0 "左部", 1 "右部", any other value "居中" (the list reads "左部" 0, "右部" 1
-// and any other text 2).
+// "左部" 0, "右部" 1, any other text 2; back: any other value "居中". The arrangement list reads
+// the same table.
+int LabelAlignFromText(const CString& text);
 const char* LabelAlignToText(int align);

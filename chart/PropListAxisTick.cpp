@@ -138,7 +138,7 @@ LRESULT CPropListAxisTick::OnPropertyChanged(WPARAM, LPARAM lParam) {
     bool taken = true;
     int side = 0;
     switch (id) {
-        // The list reads each side text as the axis type names it; any other text is side 1.
+        // The list reads each text as TickSideFromText does on the axis type shown.
         case kMajorSideId:
             taken = ReadFixedList(item, &side);
             if (taken) major->SetSide(side);

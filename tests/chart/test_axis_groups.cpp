@@ -8,6 +8,7 @@
 #include "chart/AxisGroups.h"
 #include "chart/ChartGroups.h"
 #include "chart/ChartReaders.h"
+#include "chart/KelPropListAxisLabel.h"
 #include "chart/PropListAxis.h"
 #include "framework/FixedList.h"
 #include "hosttypes/Thistle/Plots.h"
@@ -45,24 +46,35 @@ int ValueIn(CBCGPProp* item, const char* text) {
     return list && list->ValueOf(text, &value) ? value : -99;
 }
 
-// Each list reads the texts its refresh shows back to the same values, any other text by its rule.
-TEST(AxisTexts, EachListOneTableBothWays) {
+// Each conversion reads every text of its table, and any other text, to the value the list of its
+// item reads it to; the refresh's texts go back the other way.
+TEST(AxisTexts, EachConversionAndItsListReadOneTable) {
     std::unique_ptr<CBCGPProp> attr(CreateAxisAttrProp()), title(CreateAxisTitleProp("轴标题")),
         fill(CreateLineFillProp("填充"));
-    CBCGPProp* scale = attr->FindSubItemByData(kScaleTypeId);
-    EXPECT_EQ(ValueIn(scale, "概率"), 5);
-    EXPECT_EQ(ValueIn(scale, "对数"), 2);
-    EXPECT_EQ(ValueIn(scale, "立方"), 1) << "an unknown scale text gives linear";
+    struct Conversion {
+        int (*convert)(const CString&);
+        CBCGPProp* list;
+    };
+    const Conversion scale{&AxisScaleFromText, attr->FindSubItemByData(kScaleTypeId)};
+    const Conversion position{&TitlePosFromText, title->FindSubItemByData(kTitlePosId)};
+    const Conversion target{&FillDirectionFromText, fill->FindSubItemByData(kLineFillTargetId)};
+    const struct {
+        const Conversion& conversion;
+        const char* text;
+        int value;
+    } rows[] = {
+        {scale, "线性", 1},    {scale, "对数", 2},    {scale, "概率", 5},    {scale, "立方", 1},
+        {scale, "", 1},        {position, "左端", 0}, {position, "右端", 1}, {position, "中端", 2},
+        {position, "上端", 3}, {position, "下端", 4}, {position, "别处", 2}, {target, "下", 1},
+        {target, "左", 3},     {target, "右", 2},     {target, "上", 0},     {target, "?", 0},
+    };
+    for (const auto& row : rows) {
+        EXPECT_EQ(row.conversion.convert(row.text), row.value) << row.text;
+        EXPECT_EQ(ValueIn(row.conversion.list, row.text), row.value) << row.text;
+    }
     EXPECT_STREQ(AxisScaleToText(1), "线性");
     EXPECT_STREQ(AxisScaleToText(7), "对数");
-    CBCGPProp* position = title->FindSubItemByData(kTitlePosId);
-    EXPECT_EQ(ValueIn(position, "下端"), 4);
-    EXPECT_EQ(ValueIn(position, "别处"), 2);
     EXPECT_STREQ(TitlePosToText(9), "中端");
-    CBCGPProp* target = fill->FindSubItemByData(kLineFillTargetId);
-    EXPECT_EQ(ValueIn(target, "左"), 3);
-    EXPECT_EQ(ValueIn(target, "上"), 0);
-    EXPECT_EQ(ValueIn(target, "?"), 0);
     EXPECT_STREQ(FillDirectionToText(2), "右");
     EXPECT_STREQ(FillDirectionToText(8), "下");
 }
@@ -91,23 +103,47 @@ TEST(AxisTexts, TickSidesByAxisType) {
     EXPECT_STREQ(TickSideToText(3, 1), "内部");
     EXPECT_STREQ(TickSideToText(6, 0), "无");
     EXPECT_STREQ(TickSideToText(9, 1), "");
-    // The list of each axis type reads every side text on that type.
+    // The conversion and the list of each axis type read every side text as that type does: the
+    // near sides ("下部", "左部", "外部") 1 and the far ones 2, swapped on types 3, 5 and 6.
     std::unique_ptr<CBCGPProp> item(NewTickSideItem("位置", "", 1));
-    const auto sideOn = [&](int axisType, const char* text) {
-        SetTickSideOptions(item.get(), axisType);
-        return ValueIn(item.get(), text);
+    const std::vector<int> plain = {0, 1, 2, 4}, swapped = {3, 5, 6};
+    const struct {
+        std::vector<int> axisTypes;
+        const char* text;
+        int side;
+    } rows[] = {
+        {plain, "下部", 1},      {plain, "左部", 1},        {plain, "外部", 1},   {plain, "上部", 2},
+        {plain, "右部", 2},      {plain, "内部", 2},        {swapped, "下部", 2}, {swapped, "左部", 2},
+        {swapped, "外部", 2},    {swapped, "上部", 1},      {swapped, "右部", 1}, {swapped, "内部", 1},
+        {{0, 3, 4, 9}, "无", 0}, {{0, 3, 5, 9}, "别处", 1}, {{9}, "", 1},
     };
-    EXPECT_EQ(sideOn(0, "上部"), 2);
-    EXPECT_EQ(sideOn(1, "左部"), 1);
-    EXPECT_EQ(sideOn(6, "外部"), 2);
-    EXPECT_EQ(sideOn(3, "内部"), 1);
-    EXPECT_EQ(sideOn(4, "外部"), 1);
-    EXPECT_EQ(sideOn(4, "内部"), 2);
-    EXPECT_EQ(sideOn(0, "无"), 0);
-    EXPECT_EQ(sideOn(0, "别处"), 1);
+    for (const auto& row : rows) {
+        for (int axisType : row.axisTypes) {
+            SCOPED_TRACE(std::string(row.text) + " on axis type " + std::to_string(axisType));
+            ShapedAxis axis(axisType);
+            EXPECT_EQ(TickSideFromText(&axis, row.text), row.side);
+            SetTickSideOptions(item.get(), axisType);
+            EXPECT_EQ(ValueIn(item.get(), row.text), row.side);
+        }
+    }
+    EXPECT_EQ(TickSideFromText(nullptr, "上部"), 2) << "no axis reads as a horizontal one";
     SetTickSideOptions(item.get(), 1);
     ASSERT_EQ(item->GetOptionCount(), 3);
     EXPECT_STREQ(item->GetOption(2), "右部");
+}
+
+// The side setters replace the options of any item they are given, a list or not.
+TEST(AxisTexts, SideOptionsOfAnyItem) {
+    CBCGPProp plain("位置", _variant_t(""), "", 1);
+    plain.AddOption("旧选项");
+    SetTickSideOptions(&plain, 4);
+    EXPECT_EQ(platform::GridDriver::Info(&plain).options, (Texts{"无", "内部", "外部"}));
+    SetTickSideOptions(&plain, 9);
+    EXPECT_EQ(platform::GridDriver::Info(&plain).options, Texts{"无"});
+    SetLabelSideOptions(&plain, 1);
+    EXPECT_EQ(platform::GridDriver::Info(&plain).options, (Texts{"左部", "右部"}));
+    SetLabelSideOptions(&plain, 9);
+    EXPECT_TRUE(platform::GridDriver::Info(&plain).options.empty());
 }
 
 TEST_F(AxisGroups, ProbabilityOnlyStrictlyInsideZeroToHundred) {

@@ -277,19 +277,44 @@ TEST(AxisLabelPage, SidesAndAlignment) {
     EXPECT_EQ(p.Value(LabelPage::kMinorSideId), "右部");
     EXPECT_EQ(p.Options(LabelPage::kMinorSideId), (Texts{"左部", "右部"}));
 
-    // The side list reads every side text as the axis shown reads it.
-    const auto sideOn = [&](ShapedAxis& axis, const char* text) {
-        p.Show(&axis);
-        const CFixedListProp* list = FixedListOf(p.Item(LabelPage::kMajorSideId));
-        int side = -1;
-        EXPECT_TRUE(list && list->ValueOf(text, &side)) << text;
-        return side;
+    // The conversion and the side list read every side text as the axis shown reads it: the near
+    // sides ("下部", "左部", "外部") 0 and the far ones 1, swapped on types 5 and 6.
+    const auto listed = [&](DWORD_PTR id, const char* text) {
+        const CFixedListProp* list = FixedListOf(p.Item(id));
+        int value = -1;
+        EXPECT_TRUE(list && list->ValueOf(text, &value)) << text;
+        return value;
     };
-    ShapedAxis five(5), three(3);
-    EXPECT_EQ(sideOn(five, "内部"), 0);
-    EXPECT_EQ(sideOn(five, "外部"), 1);
-    EXPECT_EQ(sideOn(three, "外部"), 0);
+    const std::vector<int> plain = {0, 1, 2, 3, 4}, swapped = {5, 6};
+    const struct {
+        std::vector<int> axisTypes;
+        const char* text;
+        int side;
+    } sides[] = {
+        {plain, "下部", 0},           {plain, "左部", 0},   {plain, "外部", 0},   {plain, "上部", 1},
+        {plain, "右部", 1},           {plain, "内部", 1},   {swapped, "下部", 1}, {swapped, "左部", 1},
+        {swapped, "外部", 1},         {swapped, "上部", 0}, {swapped, "右部", 0}, {swapped, "内部", 0},
+        {{0, 3, 5, 6, 9}, "别处", 0}, {{5, 9}, "无", 0},
+    };
+    for (const auto& row : sides) {
+        for (int axisType : row.axisTypes) {
+            SCOPED_TRACE(std::string(row.text) + " on axis type " + std::to_string(axisType));
+            ShapedAxis axis(axisType);
+            p.Show(&axis);
+            EXPECT_EQ(LabelSideFromText(&axis, row.text), row.side);
+            EXPECT_EQ(listed(LabelPage::kMajorSideId, row.text), row.side);
+        }
+    }
+    EXPECT_EQ(LabelSideFromText(nullptr, "上部"), 1) << "no axis reads as a horizontal one";
     EXPECT_STREQ(LabelSideToText(4, 1), "内部");
+    const struct {
+        const char* text;
+        int align;
+    } aligns[] = {{"左部", 0}, {"右部", 1}, {"居中", 2}, {"别处", 2}};
+    for (const auto& row : aligns) {
+        EXPECT_EQ(LabelAlignFromText(row.text), row.align) << row.text;
+        EXPECT_EQ(listed(LabelPage::kAlignId, row.text), row.align) << row.text;
+    }
 }
 
 TEST(AxisLabelPage, FormatFollowsTheLabelType) {

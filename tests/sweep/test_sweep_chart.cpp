@@ -5,7 +5,16 @@
 // part, and the stamps.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <utility>
+#include <vector>
+
+#include "chart/AxisGroups.h"
+#include "chart/KelPropListAxisLabel.h"
+#include "chart/PropListAxisTick.h"
 #include "host/ChartSample.h"
+#include "host/ChartSheet.h"
+#include "support/ReportFromCode.h"
 #include "sweep/Sweep.h"
 
 namespace {
@@ -347,6 +356,119 @@ void SweepChart(bool withDatasets, int part, int parts) {
     EXPECT_GT(sweeper.Typed(), 0);
     std::cout << "[sweep] chart" << (withDatasets ? "" : " without datasets") << ": " << sweeper.Pages().size()
               << " pages, " << sweeper.Typed() << " texts\n";
+}
+
+// ---- the axis conversions ----------------------------------------------------------------------------
+
+// An axis of any type (the chart library's other axis kinds), opened as a standard X axis is.
+class TypedAxis : public CkelAxisStanderdX {
+public:
+    explicit TypedAxis(int axisType) { m_nAxisType = axisType; }
+};
+
+// The rows of a conversion's table: each text and the value it stands for.
+using Rows = std::vector<std::pair<const char*, int>>;
+
+// One conversion on one list: every row of its table and a text no row names go through the
+// conversion, which gives the row's value, and are reported from code into the item of a page of
+// the object's sheet (tab), which stores that value over one no row gives.
+struct ListedConversion {
+    const char* what;
+    int tab;
+    DWORD_PTR id;
+    std::function<int(const CString&)> convert;
+    std::function<void()> storeOther;
+    std::function<int()> stored;
+};
+
+void ExpectConversionAndList(CQXObject* object, const ListedConversion& list, const Rows& rows) {
+    CWnd frame, view;
+    frame.CreateEx(0, nullptr, "host", WS_VISIBLE, CRect(0, 0, 400, 800), nullptr, 0);
+    view.Create(nullptr, "view", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &frame, 100);
+    {
+        demo::ChartSheet sheet(object, frame, view);
+        platform::GridDriver grid = sheet.Tab(list.tab);
+        CBCGPProp* item = grid.FindByData(list.id);
+        ASSERT_NE(item, nullptr) << list.what;
+        for (const auto& [text, value] : rows) {
+            SCOPED_TRACE(std::string(list.what) + " \"" + text + "\"");
+            EXPECT_EQ(list.convert(text), value);
+            list.storeOther();
+            tsltest::ReportFromCode(*grid.Grid(), item, _variant_t(text));
+            EXPECT_EQ(list.stored(), value) << "the list reads the text as its conversion does";
+        }
+    }
+    frame.DestroyWindow();
+}
+
+// The sides of an axis type: "无" none, then the near sides ("下部", "左部", "外部") and the far ones
+// ("上部", "右部", "内部") as the type names them.
+Rows SideRows(int none, int near, int far, int other) {
+    return {{"无", none},  {"下部", near}, {"左部", near}, {"外部", near},
+            {"上部", far}, {"右部", far},  {"内部", far},  {"无此位置", other}};
+}
+
+// Each conversion the axis pages and the line fill group share is called with every row of its
+// table and a text no row names, on every axis type, and the list that reads the same texts on its
+// page stores the conversion's value.
+TEST(SweepChart, EachAxisConversionReadsItsTableAsItsListDoes) {
+    constexpr int kOther = 9;  // a value no row gives
+    for (int axisType = 0; axisType <= 7; ++axisType) {
+        TypedAxis axis(axisType);
+        axis.SetMax(99);
+        axis.SetMin(1);
+        CkelAxisTickMarks* ticks = axis.GetTickMarks();
+        CkelAxisTickLabels* labels = axis.GetTickLabels();
+        const bool tickSwapped = axisType == 3 || axisType == 5 || axisType == 6;
+        const bool labelSwapped = axisType == 5 || axisType == 6;
+        const Rows tickSides = SideRows(0, tickSwapped ? 2 : 1, tickSwapped ? 1 : 2, 1);
+        const Rows labelSides = SideRows(0, labelSwapped ? 1 : 0, labelSwapped ? 0 : 1, 0);
+        const auto tickSide = [&axis](const CString& text) { return chart::TickSideFromText(&axis, text); };
+        const auto labelSide = [&axis](const CString& text) { return LabelSideFromText(&axis, text); };
+        const std::string type = " on axis type " + std::to_string(axisType);
+        using Labels = CkelPropListAxisLabel;
+        const std::vector<std::pair<ListedConversion, Rows>> conversions = {
+            {{"AxisScaleFromText", 0, chart::kScaleTypeId, &chart::AxisScaleFromText,
+              [&] { axis.SetAxisScaleType(kOther); }, [&] { return axis.GetAxisScaleType(); }},
+             {{"线性", 1}, {"对数", 2}, {"概率", 5}, {"无此类型", 1}}},
+            {{"TitlePosFromText", 0, chart::kTitlePosId, &chart::TitlePosFromText,
+              [&] { axis.GetTitle()->SetTitleRelativePos(kOther); },
+              [&] { return axis.GetTitle()->GetTitleRelativePos(); }},
+             {{"左端", 0}, {"右端", 1}, {"中端", 2}, {"上端", 3}, {"下端", 4}, {"无此位置", 2}}},
+            {{"TickSideFromText (major)", 1, CPropListAxisTick::kMajorSideId, tickSide,
+              [&] { ticks->GetMajorTickStruct()->SetSide(kOther); },
+              [&] { return ticks->GetMajorTickStruct()->GetSide(); }},
+             tickSides},
+            {{"TickSideFromText (minor)", 1, CPropListAxisTick::kMinorSideId, tickSide,
+              [&] { ticks->GetMinorTickStruct()->SetSide(kOther); },
+              [&] { return ticks->GetMinorTickStruct()->GetSide(); }},
+             tickSides},
+            {{"LabelSideFromText (major)", 2, Labels::kMajorSideId, labelSide,
+              [&] { labels->GetMajorTickLabel()->SetTickSide(static_cast<KELLabelsSide>(kOther)); },
+              [&] { return static_cast<int>(labels->GetMajorTickLabel()->GetTickSide()); }},
+             labelSides},
+            {{"LabelSideFromText (minor)", 2, Labels::kMinorSideId, labelSide,
+              [&] { labels->GetMinorTickLabel()->SetTickSide(static_cast<KELLabelsSide>(kOther)); },
+              [&] { return static_cast<int>(labels->GetMinorTickLabel()->GetTickSide()); }},
+             labelSides},
+            {{"LabelAlignFromText", 2, Labels::kAlignId, &LabelAlignFromText,
+              [&] { labels->SetAlignType(static_cast<KELAlignType>(kOther)); },
+              [&] { return static_cast<int>(labels->GetAlignType()); }},
+             {{"左部", 0}, {"右部", 1}, {"居中", 2}, {"无此排列", 2}}},
+        };
+        for (const auto& [conversion, rows] : conversions) {
+            SCOPED_TRACE(type);
+            ExpectConversionAndList(&axis, conversion, rows);
+        }
+    }
+    demo::DemoChart chart;
+    CkelLinePlotFill* fill = chart.line.GetPlotFills();
+    ASSERT_NE(fill, nullptr);
+    ExpectConversionAndList(&chart.line,
+                            {"FillDirectionFromText", 1, chart::kLineFillTargetId, &chart::FillDirectionFromText,
+                             [&] { fill->SetFillDirections(static_cast<CkelLinePlotFill::KELFillDirections>(kOther)); },
+                             [&] { return static_cast<int>(fill->GetFillDirections()); }},
+                            {{"下", 1}, {"左", 3}, {"右", 2}, {"上", 0}, {"无此方向", 0}});
 }
 
 TEST(SweepChart, EveryPageOfEveryChartObjectFirstRun) { SweepChart(true, 0, 2); }
