@@ -31,8 +31,9 @@ TEST(SandFillTypes, TextsBothWays) {
         const char* text;
         int read;  // the type the text turns back into
     };
-    const Row rows[] = {{0, "沉积相填充", 0}, {1, "砂岩填充", 1}, {2, "油气水填充", 2}, {3, "单一填充", 3},
-                        {4, "自定义", 5},     {5, "无", 5},       {6, "", 5}};
+    const Row rows[] = {
+        {0, "沉积相填充", 0}, {1, "砂岩填充", 1}, {2, "油气水填充", 2}, {3, "单一填充", 3}, {4, "自定义", 5},
+        {5, "无", 5},         {6, "", 5}};
     for (const Row& row : rows) {
         EXPECT_STREQ(row.text, CLstSandFill::FillTypeText(row.type)) << row.type;
         EXPECT_EQ(row.read, CLstSandFill::FillTypeOfText(row.text)) << row.text;

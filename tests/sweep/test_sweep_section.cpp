@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "framework/PropItems.h"
 #include "host/SectionSamples.h"
 #include "hostlibs/Oriel/MultiWellFixture.h"
 #include "hostlibs/Pennant/SingleWellFixture.h"
@@ -29,7 +30,6 @@
 #include "hosttypes/Oriel/ScRulerFrame.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXMap.h"
-#include "framework/PropItems.h"
 #include "hosttypes/Pennant/SingleWellSection.h"
 #include "section/FcPropertyWnd.h"
 #include "section/LstSandFill.h"
@@ -433,7 +433,8 @@ TEST(SweepSection, SandPagesReadTheirListsThroughTheNamedConversions) {
     // The conversions themselves, with every row of their tables and a value or text no row names.
     for (const auto& [mode, text] : {std::pair<int, const char*>{0, "全部"}, {1, "射开"}, {2, "连通"}, {3, ""}})
         EXPECT_EQ(text, SandDisplayModeText(mode).str()) << mode;
-    for (const auto& [text, mode] : {std::pair<const char*, int>{"射开", 1}, {"连通", 2}, {"全部", -1}, {"无此选项", -1}})
+    for (const auto& [text, mode] :
+         {std::pair<const char*, int>{"射开", 1}, {"连通", 2}, {"全部", -1}, {"无此选项", -1}})
         EXPECT_EQ(mode, SandDisplayModeFromText(text)) << text;
     for (const auto& [text, type] : {std::pair<const char*, int>{"沉积相填充", 0},
                                      {"砂岩填充", 1},
@@ -476,7 +477,9 @@ TEST(SweepSection, SandFillPagesReadTheirTypeFromItsText) {
         const std::string shown = ItemText(typeItem).str();
         EXPECT_EQ(CLstSandFill::FillTypeText(fill.GetSymFillType()), shown) << type;
         const int read = CLstSandFill::FillTypeOfText(shown.c_str());
-        EXPECT_EQ(read == SYMFILL_FACIES || read == SYMFILL_OIL, grid.FindItemByData(CLstSandFill::kSymbolId, FALSE) != nullptr) << type;
+        EXPECT_EQ(read == SYMFILL_FACIES || read == SYMFILL_OIL,
+                  grid.FindItemByData(CLstSandFill::kSymbolId, FALSE) != nullptr)
+            << type;
         EXPECT_EQ(read == SYMFILL_LITH, grid.FindItemByData(CLstSandFill::kLithologyGroupId, FALSE) != nullptr) << type;
         EXPECT_EQ(read == SYMFILL_SINGLE, grid.FindItemByData(CLstSandFill::kFillGroupId, FALSE) != nullptr) << type;
         const char* other = type == SYMFILL_LITH ? "沉积相填充" : "砂岩填充";
