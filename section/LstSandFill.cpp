@@ -78,26 +78,30 @@ CLstSandFill::~CLstSandFill() = default;
 
 const char* CLstSandFill::FillTypeText(int type) { return TextOfValue(kFillTypes, type, ""); }
 
+int CLstSandFill::FillTypeOfText(const CString& text) {
+    const int type = ValueOfText(kFillTypes, text, SYMFILL_NONE);
+    return type <= SYMFILL_SINGLE ? type : SYMFILL_NONE;
+}
+
+int CLstSandFill::ShownType() const { return m_pTypeItem ? FillTypeOfText(ItemText(m_pTypeItem)) : SYMFILL_NONE; }
+
 int CLstSandFill::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;
-    const int fillType = m_pFill ? m_pFill->GetSymFillType() : SYMFILL_NONE;
-    const char* type = FillTypeText(fillType);
-    // The type items the page builds and shows: those of a facies, lithology, oil-gas-water or
-    // plain fill; none for any other type.
-    m_nShownType = fillType >= SYMFILL_FACIES && fillType <= SYMFILL_SINGLE ? fillType : SYMFILL_NONE;
+    const char* type = m_pFill ? FillTypeText(m_pFill->GetSymFillType()) : "";
     for (const auto& [id, label, value] :
          {std::make_tuple(kStratumId, kStratumNumber, ""), std::make_tuple(kNumberId, kInterpretNumber, ""),
           std::make_tuple(kTypeId, kConclusion, type)}) {
         auto* item = new CBCGPProp(label, _variant_t(value), "", id);
         item->AllowEdit(FALSE);
         m_wndPropList.AddProperty(item, TRUE, TRUE);
+        if (id == kTypeId) m_pTypeItem = item;
     }
     BuildTypeItems();
     return 0;
 }
 
 void CLstSandFill::BuildTypeItems() {
-    switch (const int type = m_nShownType) {
+    switch (const int type = ShownType()) {
         case SYMFILL_FACIES:
             m_wndPropList.AddProperty(NewSymbolList(kFaciesFill, type), TRUE, TRUE);
             break;
@@ -137,7 +141,7 @@ void CLstSandFill::ShowTypeItems() {
     QXLOGBRUSH brush;
     CQXObjectFill* fillObject = m_pFill->GetFillObject();
     if (fillObject) fillObject->GetLogBrush(&brush);
-    const int type = m_nShownType;
+    const int type = ShownType();
     if (type == SYMFILL_SINGLE) {
         SetFillProp(Item(kFillGroupId), m_pFill->GetStyleSet(), brush);
         m_bCellSizeEdited = false;
@@ -163,21 +167,31 @@ void CLstSandFill::ShowSymbol(int type) {
 
 LRESULT CLstSandFill::OnPropertyChanged(WPARAM, LPARAM lParam) {
     auto* item = reinterpret_cast<CBCGPProp*>(lParam);
-    if (!item || !m_pFill) return 0;
+    if (!item) return 0;
     const DWORD_PTR id = item->GetData();
-    if (id == kSymbolId)
-        EditSymbol(item);
-    else if (id == kCellSizeId)
-        EditCellSize(item);
-    else if (id > kFillGroupId && id <= kFillGroupId + 6)
-        EditPlainFill(item);
+    switch (id) {
+        case kTypeId:
+            // The fill type is not changed here: a text given to the item is refused, so that it
+            // goes on naming the type whose items the page shows.
+            ShowTextBefore(item);
+            break;
+        case kSymbolId:
+            if (m_pFill) EditSymbol(item);
+            break;
+        case kCellSizeId:
+            if (m_pFill) EditCellSize(item);
+            break;
+        default:
+            if (m_pFill && id > kFillGroupId && id <= kFillGroupId + 6) EditPlainFill(item);
+            break;
+    }
     return 0;
 }
 
 // The brush of the symbol chosen for the fill's sands; a lithology or plain fill takes the cell
 // size its page shows.
 void CLstSandFill::EditSymbol(CBCGPProp* item) {
-    const int type = m_nShownType;
+    const int type = ShownType();
     // A fill that takes no symbols refuses the pick: the item shows the sand's symbol again.
     if (!m_pFill->GetFillType()) {
         ShowSymbol(type);

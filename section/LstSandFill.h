@@ -6,7 +6,6 @@
 
 #include "framework/WndLst.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
-#include "hosttypes/Oriel/ConnectionTypes.h"
 
 class CnSandFill;
 
@@ -30,8 +29,9 @@ public:
     ~CLstSandFill() override;
 
     // The text of a fill type (0 facies, 1 lithology, 2 oil-gas-water, 3 plain, 4 custom, 5
-    // none); "" for any other value.
+    // none); "" for any other value. And back: the first four texts give their type, any other 5.
     static const char* FillTypeText(int type);
+    static int FillTypeOfText(const CString& text);
 
 protected:
     int InitPropWnd() override;
@@ -40,6 +40,8 @@ protected:
 
 private:
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id, TRUE); }
+    // The fill type "解释结论" shows, whose items the page builds and shows.
+    int ShownType() const;
     void BuildTypeItems();
     void ShowTypeItems();
     // The symbol item of a facies, lithology or oil-gas-water fill: the name of the sand's symbol.
@@ -51,8 +53,8 @@ private:
     void ApplyBrush(const QXLOGBRUSH& brush);
 
     CnSandFill* m_pFill;
-    // The fill type whose items the page shows (0 .. 3), else 5.
-    int m_nShownType = SYMFILL_NONE;
+    // "解释结论", the fill type item (owned by the grid).
+    CBCGPProp* m_pTypeItem = nullptr;
     int m_nOwner;
     // Whether the cell size item shows a size an edit gave the section, not the refresh's text of
     // the fill object's brush (which the edits never write).

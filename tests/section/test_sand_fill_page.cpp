@@ -26,9 +26,19 @@ struct FillPage {
 };
 
 TEST(SandFillTypes, TextsBothWays) {
-    EXPECT_STREQ("单一填充", CLstSandFill::FillTypeText(3));
-    EXPECT_STREQ("无", CLstSandFill::FillTypeText(5));
-    EXPECT_STREQ("", CLstSandFill::FillTypeText(6));
+    struct Row {
+        int type;
+        const char* text;
+        int read;  // the type the text turns back into
+    };
+    const Row rows[] = {
+        {0, "沉积相填充", 0}, {1, "砂岩填充", 1}, {2, "油气水填充", 2}, {3, "单一填充", 3}, {4, "自定义", 5},
+        {5, "无", 5},         {6, "", 5}};
+    for (const Row& row : rows) {
+        EXPECT_STREQ(row.text, CLstSandFill::FillTypeText(row.type)) << row.type;
+        EXPECT_EQ(row.read, CLstSandFill::FillTypeOfText(row.text)) << row.text;
+    }
+    EXPECT_EQ(5, CLstSandFill::FillTypeOfText("其他"));
     // The page builds the items of its fill's type: a sandstone fill's lithology group; a custom
     // fill's none.
     EXPECT_TRUE(FillPage(1).Has(P::kLithologyGroupId));
@@ -55,6 +65,10 @@ TEST(SandFillPage, ChoosingAFaciesHandsItsBrushWithTheWellAndSandToTheSection) {
     EXPECT_FALSE(oriel::testing::LastSandBrush(nullptr));
     EXPECT_EQ("河口坝", page.open.Value(P::kSymbolId));
     page.world.Fill(0).SetFillType(true);
+    // The fill type is not changed here: a type reported into "解释结论" is refused, and the pick
+    // stays a facies pick.
+    page.open.Report(P::kTypeId, "砂岩填充");
+    EXPECT_EQ("沉积相填充", page.open.Value(P::kTypeId));
 
     EXPECT_TRUE(page.open.Pick(P::kSymbolId, "席状砂"));
     oriel::testing::AppliedSandBrush applied{};

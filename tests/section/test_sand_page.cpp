@@ -42,20 +42,23 @@ public:
 };
 
 TEST(SandDisplayModes, ConvertBothWays) {
-    EXPECT_EQ("全部", SandDisplayModeText(0).str());
-    EXPECT_EQ("连通", SandDisplayModeText(2).str());
-    EXPECT_EQ("", SandDisplayModeText(3).str());
-    // The "显示" list reads each mode's text; any other text is -1, every sand unit shown.
+    for (const auto& [mode, text] : {std::pair<int, const char*>{0, "全部"}, {1, "射开"}, {2, "连通"}, {3, ""}})
+        EXPECT_EQ(text, SandDisplayModeText(mode).str()) << mode;
+    // The conversion leaves "全部" to its callers; the "显示" list reads it as 0 and every other
+    // text as the conversion does: any other text is -1, every sand unit shown.
     std::unique_ptr<CFixedListProp> list(NewSandDisplayList("显示", "", 1));
-    const auto mode = [&](const char* text) {
-        int value = -99;
-        EXPECT_TRUE(list->ValueOf(text, &value)) << text;
-        return value;
+    EXPECT_EQ((std::vector<std::string>{"全部", "射开", "连通"}), platform::GridDriver::Info(list.get()).options);
+    struct Row {
+        const char* text;
+        int converted;
+        int listed;
     };
-    EXPECT_EQ(1, mode("射开"));
-    EXPECT_EQ(0, mode("全部"));
-    EXPECT_EQ(2, mode("连通"));
-    EXPECT_EQ(-1, mode("other"));
+    for (const Row& row : {Row{"射开", 1, 1}, Row{"连通", 2, 2}, Row{"全部", -1, 0}, Row{"other", -1, -1}}) {
+        EXPECT_EQ(row.converted, SandDisplayModeFromText(row.text)) << row.text;
+        int value = -99;
+        EXPECT_TRUE(list->ValueOf(row.text, &value)) << row.text;
+        EXPECT_EQ(row.listed, value) << row.text;
+    }
 }
 
 TEST(SandPageKinds, ConnectionShowsTheContactInterfaceAndFourFillTypes) {

@@ -3,9 +3,12 @@
 // maker, and a map layer shown in a section through the section layer creator.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <boost/make_shared.hpp>
 #include <memory>
+#include <string>
 
+#include "framework/PropItems.h"
 #include "host/SectionSamples.h"
 #include "hostlibs/Oriel/MultiWellFixture.h"
 #include "hostlibs/Pennant/SingleWellFixture.h"
@@ -27,9 +30,16 @@
 #include "hosttypes/Oriel/ScRulerFrame.h"
 #include "hosttypes/Parsnip/QXLayer.h"
 #include "hosttypes/Parsnip/QXMap.h"
+#include "hosttypes/Pennant/SingleWellSection.h"
 #include "section/FcPropertyWnd.h"
+#include "section/LstSandFill.h"
+#include "section/LstSglSandSetor.h"
+#include "section/SandDisplayMode.h"
+#include "section/SandSetor.h"
 #include "section/ScPropertyWnd.h"
 #include "section/SectionObject.h"
+#include "section/SectionTestFixture.h"
+#include "support/ReportFromCode.h"
 #include "sweep/Sweep.h"
 
 namespace {
@@ -369,6 +379,113 @@ TEST(SweepSection, SingleWellSectionAndItsObjects) {
     EXPECT_GT(sweeper.Typed(), 0);
     std::cout << "[sweep] single-well section: " << sweeper.Pages().size() << " pages, " << sweeper.Typed()
               << " texts, " << sweeper.Unopened().size() << " without a window\n";
+}
+
+// ---- the sand pages' named conversions ----------------------------------------------------------
+
+// A window a section creator made, closed as the host closes it.
+struct Opened {
+    CWnd* sheet;
+    explicit Opened(CWnd* made) : sheet(made) {}
+    ~Opened() { platform::DestroyAndDelete(sheet); }
+    Opened(const Opened&) = delete;
+    Opened& operator=(const Opened&) = delete;
+};
+
+// The first page of the sheet whose list is a List, its window made by choosing its tab, shown
+// with the object.
+template <class List>
+List* ListOn(CWnd* sheet, ScObjInterface* object) {
+    const std::size_t tabs = sheet ? platform::TabCaptions(*sheet).size() : 0;
+    for (std::size_t i = 0; i < tabs; ++i)
+        if (List* list = sectiontest::PageList<List>(sheet, static_cast<int>(i))) {
+            platform::SendSelectionChanged(*list, nullptr, SectionObjectArg(object));
+            return list;
+        }
+    return nullptr;
+}
+
+// Each mode's text and a text no mode names, reported from code into the "显示" list of a sand
+// page: the list reads it to the mode the conversion gives ("全部" is the pages' own 0), the record
+// keeps that mode, and the item shows the conversion's text for it.
+template <class List>
+void CheckSandDisplay(const std::string& where, const Maker& maker, ScObjInterface* object, DWORD_PTR id,
+                      const int& stored) {
+    sectiontest::HostWindows host;
+    Opened opened(maker(SectionObjectArg(object), &host.frame));
+    List* list = ListOn<List>(opened.sheet, object);
+    ASSERT_NE(nullptr, list) << where;
+    CBCGPProp* item = list->GetPropList().FindItemByData(id, TRUE);
+    CFixedListProp* fixed = FixedListOf(item);
+    ASSERT_NE(nullptr, fixed) << where;
+    for (const char* text : {"全部", "射开", "连通", "无此选项"}) {
+        const int mode = CString(text) == "全部" ? 0 : SandDisplayModeFromText(text);
+        int read = -99;
+        EXPECT_TRUE(fixed->ValueOf(text, &read)) << where << " " << text;
+        EXPECT_EQ(mode, read) << where << " " << text;
+        tsltest::ReportFromCode(list->GetPropList(), item, text);
+        EXPECT_EQ(mode, stored) << where << " " << text;
+        EXPECT_EQ(SandDisplayModeText(mode).str(), ItemText(item).str()) << where << " " << text;
+    }
+}
+
+TEST(SweepSection, SandPagesReadTheirListsThroughTheNamedConversions) {
+    // The conversions themselves, with every row of their tables and a value or text no row names.
+    for (const auto& [mode, text] : {std::pair<int, const char*>{0, "全部"}, {1, "射开"}, {2, "连通"}, {3, ""}})
+        EXPECT_EQ(text, SandDisplayModeText(mode).str()) << mode;
+    for (const auto& [text, mode] :
+         {std::pair<const char*, int>{"射开", 1}, {"连通", 2}, {"全部", -1}, {"无此选项", -1}})
+        EXPECT_EQ(mode, SandDisplayModeFromText(text)) << text;
+    for (const auto& [text, type] : {std::pair<const char*, int>{"沉积相填充", 0},
+                                     {"砂岩填充", 1},
+                                     {"油气水填充", 2},
+                                     {"单一填充", 3},
+                                     {"自定义", 5},
+                                     {"无", 5},
+                                     {"无此选项", 5}})
+        EXPECT_EQ(type, CLstSandFill::FillTypeOfText(text)) << text;
+
+    oriel::SectionFixture<CnConnection> connection;
+    CheckSandDisplay<CSandSetor>("connection", kMultiWell, connection.Object(), CSandSetor::kSandDisplayId,
+                                 connection.Record().m_nSandDisplay);
+    oriel::SectionFixture<KelFence::CFence> fence;
+    CheckSandDisplay<CSandSetor>("fence", kFence, fence.Object(), CSandSetor::kSandDisplayId,
+                                 fence.Record().m_nSandDisplay);
+    oriel::SectionFixture<CkelReservoir> reservoir;
+    CheckSandDisplay<CSandSetor>("reservoir", kReservoir, reservoir.Object(), CSandSetor::kSandDisplayId,
+                                 reservoir.Record().m_nSandDisplay);
+    pennant::SingleWellFixture single;
+    CheckSandDisplay<CLstSglSandSetor>("single well", kSingleWell, single.Object(), CLstSglSandSetor::kDisplayId,
+                                       single.Record().m_nSandShowMode);
+}
+
+// A sand-fill page of each fill type, and of one no row names: "解释结论" shows the type's text and
+// the page builds and shows the items of the type that text converts to; a text reported into it
+// is refused, so the page goes on reading the type its items were built for.
+TEST(SweepSection, SandFillPagesReadTheirTypeFromItsText) {
+    oriel::MultiWellFixture<CnConnection> world;
+    for (int type : {0, 1, 2, 3, 4, 5, 9}) {
+        sectiontest::HostWindows host;
+        CnSandFill& fill = world.Fill(std::min(type, 5));
+        fill.SetSymFillType(static_cast<SymbolFillType>(type));
+        Opened opened(kMultiWell(SectionObjectArg(&fill), &host.frame));
+        CLstSandFill* list = ListOn<CLstSandFill>(opened.sheet, &fill);
+        ASSERT_NE(nullptr, list) << type;
+        CBCGPPropList& grid = list->GetPropList();
+        CBCGPProp* typeItem = grid.FindItemByData(CLstSandFill::kTypeId, TRUE);
+        ASSERT_NE(nullptr, typeItem) << type;
+        const std::string shown = ItemText(typeItem).str();
+        EXPECT_EQ(CLstSandFill::FillTypeText(fill.GetSymFillType()), shown) << type;
+        const int read = CLstSandFill::FillTypeOfText(shown.c_str());
+        EXPECT_EQ(read == SYMFILL_FACIES || read == SYMFILL_OIL,
+                  grid.FindItemByData(CLstSandFill::kSymbolId, FALSE) != nullptr)
+            << type;
+        EXPECT_EQ(read == SYMFILL_LITH, grid.FindItemByData(CLstSandFill::kLithologyGroupId, FALSE) != nullptr) << type;
+        EXPECT_EQ(read == SYMFILL_SINGLE, grid.FindItemByData(CLstSandFill::kFillGroupId, FALSE) != nullptr) << type;
+        const char* other = type == SYMFILL_LITH ? "沉积相填充" : "砂岩填充";
+        tsltest::ReportFromCode(grid, typeItem, other);
+        EXPECT_EQ(shown, ItemText(typeItem).str()) << type;
+    }
 }
 
 }  // namespace
