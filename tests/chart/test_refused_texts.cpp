@@ -484,6 +484,12 @@ TEST(ChartReportedTexts, AColumnNoSeriesCarriesIsTheLibrarysMissingIndex) {
     EXPECT_EQ(rose.Value(Rose::kCountColumnId), "孔隙度") << "the refresh names the series at the column, of any kind";
     ExpectMapped(rose, {{Rose::kCountColumnId, "无", "无"}});
     EXPECT_EQ(rosePlot.GetCountCol(), -1);
+    // "无" names no series, so it needs no dataset: without one it still sets no count column.
+    rosePlot.SetCountCol(1);
+    rosePlot.SetOuterDataset(nullptr);
+    rose.Reshow(&rosePlot);
+    ExpectMapped(rose, {{Rose::kCountColumnId, "无", "无"}});
+    EXPECT_EQ(rosePlot.GetCountCol(), -1);
 
     OpenChartPage<CkelPropHistPlot> hist;
     CHistogramPlot& histogram = hist.chart().histogram;
