@@ -54,7 +54,7 @@ Edit ApplyTableOrAxis(CBCGPProp* item, IkelPlot* plot) {
     bool taken = false;
     switch (item->GetData()) {
         case kPlotDataTableId:
-            taken = OnDataTableChanged(plot, item->GetParent());
+            taken = BindDataTableChoice(plot, item->GetParent());
             break;
         case kPlotXAxisId:
         case kPlotYAxisId:
