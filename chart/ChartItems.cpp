@@ -77,13 +77,11 @@ void CPropLstUniSetSymbol::AdjustButtonRect() {
 }
 
 void CPropLstUniSetSymbol::OnDrawButton(CDC* dc, CRect rect) {
-    m_rectFirst = TwoButtonFirst(m_Rect);
     CBCGPProp::OnDrawButton(dc, m_rectFirst);
     OnDrawButtonEX(dc, rect);
 }
 
 void CPropLstUniSetSymbol::OnDrawButtonEX(CDC* dc, CRect) {
-    m_rectSecond = TwoButtonSecond(m_Rect);
     if (!dc) return;
     dc->FillRect(&m_rectSecond, &globalData.brBtnFace);
     dc->DrawText(m_strButtonCaption, &m_rectSecond, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
