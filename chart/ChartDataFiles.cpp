@@ -101,20 +101,21 @@ CkelDataset* UseExistingDataset(CBCGPProp* item, IkelPlot* plot) {
     return dataset;
 }
 
-bool OnDataTableChanged(IkelPlot* plot, CBCGPProp* group) {
-    if (!DatasetManager(plot) || !group) return false;
-    CBCGPProp* item = group->GetSubItem(0);
-    // The list refuses a name no dataset carries.
-    int entry = 0;
-    if (!item || !ReadFixedList(item, &entry)) return false;
+bool BindDataTableChoice(IkelPlot* plot, CBCGPProp* group) {
+    CBCGPProp* item = group ? group->GetSubItem(0) : nullptr;
+    if (!item || !DatasetManager(plot)) return false;
+    // Any item: its text is a dataset's name, or the choice of a file; a name no dataset carries
+    // binds nothing.
     CkelDataset* dataset =
-        entry == kChooseDataEntry ? CreateDatasetFromFile(plot, item) : UseExistingDataset(item, plot);
+        ItemText(item) == kChooseData ? CreateDatasetFromFile(plot, item) : UseExistingDataset(item, plot);
     if (!dataset) return false;
     plot->SetOuterDataset(dataset);
     plot->UpdateByDataset(dataset);
     plot->GetChartGraph()->OnChanged(0);
     return true;
 }
+
+void OnDataTableChanged(IkelPlot* plot, CBCGPProp* group) { BindDataTableChoice(plot, group); }
 
 // ---- value-label group ---------------------------------------------------------------------------
 

@@ -29,11 +29,14 @@ CkelDataset* CreateDatasetFromFile(IkelPlot* plot, CBCGPProp* dataTableItem);
 // The chart's dataset named by the item; NULL when there is none or it does not suit the plot
 // (the plot's own dataset is taken without the check).
 CkelDataset* UseExistingDataset(CBCGPProp* dataTableItem, IkelPlot* plot);
-// The data-table item of group (its first sub-item) changed: binds the plot to the dataset it
-// names, or to a file's dataset for "选择数据……", then tells the chart, and answers true. False,
-// the plot bound as before, when no dataset came of it (no dataset manager, a name no dataset
-// carries, a file cancelled or refused): a page then shows the plot's dataset in the item again.
-bool OnDataTableChanged(IkelPlot* plot, CBCGPProp* group);
+// The data-table item of group (its first sub-item, any item) changed: binds the plot to the
+// dataset it names, or to a file's dataset for "选择数据……", then tells the chart. Nothing more
+// when no dataset came of it (no dataset manager, a name no dataset carries, a file cancelled or
+// refused): the plot stays bound as before.
+void OnDataTableChanged(IkelPlot* plot, CBCGPProp* group);
+// The same, answering whether a dataset was bound: a page refuses a choice that binds nothing, and
+// then shows the plot's dataset in the item again.
+bool BindDataTableChoice(IkelPlot* plot, CBCGPProp* group);
 
 // ---- value-label group ---------------------------------------------------------------------------
 // Item data of the group's items.

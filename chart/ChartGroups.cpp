@@ -146,8 +146,15 @@ CFixedListProp* NewListItem(const char* label, const char* description, DWORD_PT
 }
 
 void SetListEntries(CBCGPProp* item, const std::vector<ListEntry>& reads, const std::vector<CString>& offers) {
+    if (!item) return;
     CFixedListProp* list = FixedListOf(item);
-    if (!list) return;
+    if (!list) {
+        // Any other item offers the options, each once; what it reads is its page's.
+        item->RemoveAllOptions();
+        for (const CString& text : offers)
+            if (item->FindOption(text) < 0) item->AddOption(text);
+        return;
+    }
     list->ClearEntries();
     // Each option offered that an entry reads, in the page's order, with the value its first entry
     // gives; the texts read beyond the options, in their order. An option no entry reads (a name

@@ -68,8 +68,8 @@ inline constexpr int kMissingSeries = -1;
 // An empty list showing "" (its entries come from its table or its refresh).
 CFixedListProp* NewListItem(const char* label, const char* description, DWORD_PTR id, OtherText other, bool allowEdit);
 // Replaces what the list reads and the options it offers (in that order); every entry offered when
-// offers is left out. An option no entry reads stands for what the list's rule gives. Nothing for
-// an item that is no list.
+// offers is left out. An option no entry reads stands for what the list's rule gives. An item that
+// is no list gets the options offered, each once, in place of its own.
 void SetListEntries(CBCGPProp* item, const std::vector<ListEntry>& reads, const std::vector<CString>& offers);
 void SetListEntries(CBCGPProp* item, const std::vector<ListEntry>& entries);
 // The entries of a table.
@@ -94,7 +94,7 @@ void SetTwoOptions(CBCGPProp* item, const char* first, const char* second, bool 
 // ---- option lists (each replaces the item's entries; each option once) --------------------------------
 // The chart's datasets, each standing for its index in the manager, then "选择数据……"
 // (kChooseDataEntry); the value is the plot's dataset. Nothing when the chart has no dataset
-// manager. Any other name is refused.
+// manager. Any other name is refused. Any item takes the options and the value.
 inline constexpr int kChooseDataEntry = -1;
 void FillDataTableOptions(CBCGPProp* item, IkelPlot* plot);
 // Every series of a dataset, each standing for its index, as the chart library finds a series by

@@ -1,6 +1,6 @@
 #include "chart/ChartItems.h"
 
-#include "chart/ChartGroups.h"
+#include "bcg/VisualManager.h"
 #include "chart/DlgBarDataSerySet.h"
 #include "chart/DlgChartClassSet.h"
 #include "chart/DlgTerSymbol.h"
@@ -65,30 +65,25 @@ void CBCGPPropSymbolSet::OnRClickValue(CPoint, BOOL) {
 
 CPropLstUniSetSymbol::CPropLstUniSetSymbol(const CString& name, CString value, LPCTSTR description, DWORD_PTR data,
                                            const CString& buttonCaption)
-    : CFixedListProp(name, value, description, data, OtherTakenAs(0), true), m_strButtonCaption(buttonCaption) {
-    // "是" uniform, "否" and any other text not.
-    AddEntries(kYesNoEntries);
-}
+    : CBCGPProp(name, _variant_t(value), description, data), m_strButtonCaption(buttonCaption) {}
 
 CPropLstUniSetSymbol::~CPropLstUniSetSymbol() = default;
 
-// The button area holds the drop-down button (left half) and the item's own button (right half).
+// The buttons are placed with the button area, so a click finds them before the row was drawn.
 void CPropLstUniSetSymbol::AdjustButtonRect() {
     m_rectButton = TwoButtonRect(m_Rect);
-    m_rectFirst = m_rectButton;
-    m_rectFirst.right = m_rectFirst.left + m_rectFirst.Width() / 2;
-    m_rectSecond = m_rectButton;
-    m_rectSecond.left = m_rectFirst.right;
+    m_rectFirst = TwoButtonFirst(m_Rect);
+    m_rectSecond = TwoButtonSecond(m_Rect);
 }
 
-void CPropLstUniSetSymbol::OnDrawButton(CDC* dc, CRect) {
-    CFixedListProp::OnDrawButton(dc, m_rectFirst);
-    OnDrawButtonEX(dc);
+void CPropLstUniSetSymbol::OnDrawButton(CDC* dc, CRect rect) {
+    CBCGPProp::OnDrawButton(dc, m_rectFirst);
+    OnDrawButtonEX(dc, rect);
 }
 
-void CPropLstUniSetSymbol::OnDrawButtonEX(CDC* dc) {
+void CPropLstUniSetSymbol::OnDrawButtonEX(CDC* dc, CRect) {
     if (!dc) return;
-    dc->FillSolidRect(&m_rectSecond, GetSysColor(COLOR_BTNFACE));
+    dc->FillRect(&m_rectSecond, &globalData.brBtnFace);
     dc->DrawText(m_strButtonCaption, &m_rectSecond, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }
 

@@ -6,7 +6,6 @@
 // while that page has no object of the expected kind they do nothing.
 #pragma once
 
-#include "framework/FixedList.h"
 #include "framework/PropEx.h"
 #include "framework/PropSizeText.h"
 
@@ -45,8 +44,10 @@ public:
     void OnRClickValue(CPoint point, BOOL selChanged) override;
 };
 
-// A yes/no list ("是" uniform, any other text not) with a second button.
-class CPropLstUniSetSymbol : public CFixedListProp {
+// The class plot's uniform-symbol item: a plain item built with no options (its page adds "是" and
+// "否") and the two-button layout of the style-template items: the drop-down button, then a
+// second button of its own.
+class CPropLstUniSetSymbol : public CBCGPProp {
 public:
     CPropLstUniSetSymbol(const CString& name, CString value, LPCTSTR description, DWORD_PTR data,
                          const CString& buttonCaption);
@@ -60,15 +61,16 @@ public:
     void OnDrawButton(CDC* dc, CRect rect) override;
     void OnClickButton(CPoint point) override;
     void AdjustButtonRect() override;
-    void OnDrawButtonEX(CDC* dc);
+    // The second button with the caption centred in it.
+    virtual void OnDrawButtonEX(CDC* dc, CRect rect);
     // "否": the classification dialog, then the view repainted; "是": the view repainted; no
     // value: nothing.
     virtual void OnClickButtonEx(CPoint point);
 
 private:
+    CRect m_rectFirst;
     CString m_strButtonCaption;
     void* m_pReserved = nullptr;
     CWndLstChart* m_pPage = nullptr;
-    CRect m_rectFirst;
     CRect m_rectSecond;
 };

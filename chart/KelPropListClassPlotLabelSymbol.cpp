@@ -34,6 +34,8 @@ void CkelPropListClassPlotLabelSymbol::BuildItems(CBCGPPropList& list) {
     symbols->AddSubItem(CreateYesNoProp(kShowLabels, kSymbolShowId, _variant_t(""), ""));
     auto* uniform =
         new CPropLstUniSetSymbol(kUniformSymbol, "", kUniformSymbolDescription, kUniformId, kUniformSymbolButton);
+    uniform->AddOption(grouptext::kYes);
+    uniform->AddOption(grouptext::kNo);
     uniform->SetOwnerPage(this);
     symbols->AddSubItem(uniform);
     CBCGPProp* point = NewPointGroup(plottext::kPointSymbol, kPointGroupId);
@@ -71,6 +73,7 @@ LRESULT CkelPropListClassPlotLabelSymbol::OnPropertyChanged(WPARAM, LPARAM lPara
             plot->SetIsShowSymbol(ReadYesNo(item));
             break;
         case kUniformId:
+            // A plain item: "是" uniform, any other text not (GetYesNoProp), shown as the option taken.
             plot->SetIsUniSetSymbol(ReadYesNo(item));
             break;
         case kPointStyleId:

@@ -109,7 +109,7 @@ LRESULT CkelPropListRosePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     int type = 0;
     switch (item->GetData()) {
         case kDataTableId:
-            taken = OnDataTableChanged(plot, item->GetParent());
+            taken = BindDataTableChoice(plot, item->GetParent());
             break;
         case kAngleColumnId:
             taken = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CRosePlot::SetDataCol)) ==

@@ -54,7 +54,7 @@ Edit ApplyTableOrAxis(CBCGPProp* item, IkelPlot* plot) {
     bool taken = false;
     switch (item->GetData()) {
         case kPlotDataTableId:
-            taken = OnDataTableChanged(plot, item->GetParent());
+            taken = BindDataTableChoice(plot, item->GetParent());
             break;
         case kPlotXAxisId:
         case kPlotYAxisId:
@@ -68,9 +68,11 @@ Edit ApplyTableOrAxis(CBCGPProp* item, IkelPlot* plot) {
 
 bool ApplyAxisChoice(CBCGPProp* item, IkelPlot* plot, bool xAxis) {
     IChartGraph* chart = plot ? plot->GetChartGraph() : nullptr;
-    int entry = 0;
-    if (!item || !chart || !ReadFixedList(item, &entry)) return false;
-    IkelAxis* axis = chart->GetAxisManager()->GetAxis(std::string(ItemText(item)));
+    // The list stands each name for the index of its axis in the manager: of two axes of one name,
+    // the one of the list's direction.
+    int index = 0;
+    if (!item || !chart || !ReadFixedList(item, &index) || index < 0) return false;
+    IkelAxis* axis = chart->GetAxisManager()->GetAxis(static_cast<unsigned>(index));
     if (!axis) return false;
     if (xAxis)
         plot->AttachXAxis(axis);
@@ -87,7 +89,11 @@ void RefreshAxisChoices(CBCGPProp* xItem, CBCGPProp* yItem, IkelPlot* plot) {
 
 Edit ApplyColumnChoice(CBCGPProp* item, CkelDataset* dataset, const std::function<bool(int)>& set) {
     int column = 0;
-    return dataset && ReadFixedList(item, &column) && set(column) ? Edit::Taken : Edit::Refused;
+    if (!ReadFixedList(item, &column)) return Edit::Refused;
+    // No series (-1: a count column's "无", the library's index of a missing series) needs no
+    // dataset; a series' index is one only while the plot has the dataset it indexes.
+    if (column != kMissingSeries && !dataset) return Edit::Refused;
+    return set(column) ? Edit::Taken : Edit::Refused;
 }
 
 Edit ApplyColumnIndex(CBCGPProp* item, IkelPlot* plot, CkelDataset* dataset, bool (IkelPlot::*setter)(int)) {

@@ -70,15 +70,17 @@ enum : DWORD_PTR { kPlotDataTableId = 1, kPlotXAxisId = 2, kPlotYAxisId = 3 };
 void AddTableAndAxisItems(CBCGPProp* group);
 void RefreshTableAndAxes(CBCGPPropList& list, IkelPlot* plot);
 Edit ApplyTableOrAxis(CBCGPProp* item, IkelPlot* plot);
-// The chart's axis named by the item becomes the plot's X (or Y) axis; false, nothing changed, for a
-// name no axis of the chart carries.
+// The chart's axis the item's list reads (its index in the axis manager, so that of an X and a Y
+// axis of one name each list attaches its own) becomes the plot's X (or Y) axis; false, nothing
+// changed, for a name the list does not offer.
 bool ApplyAxisChoice(CBCGPProp* item, IkelPlot* plot, bool xAxis);
 // The X-axis and Y-axis options with the plot's axes.
 void RefreshAxisChoices(CBCGPProp* xItem, CBCGPProp* yItem, IkelPlot* plot);
 // The column the list reads from the item (a series' index; any other name as the list's rule
 // says: refused, or the chart library's index of a missing series, -1) handed to set, which
 // answers whether the plot took it; Refused, nothing set, when the list refused the name or the
-// plot the column, and for a plot without the dataset the column is of (its series are gone).
+// plot the column, and for a series' index while the plot is without the dataset the column is of
+// (its series are gone). No series, -1 ("无" of a count column), needs no dataset.
 Edit ApplyColumnChoice(CBCGPProp* item, CkelDataset* dataset, const std::function<bool(int)>& set);
 // The same with one of the plot's column-index setters.
 Edit ApplyColumnIndex(CBCGPProp* item, IkelPlot* plot, CkelDataset* dataset, bool (IkelPlot::*setter)(int));

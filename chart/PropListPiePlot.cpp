@@ -59,7 +59,7 @@ LRESULT CPropListPiePlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     bool taken = true;
     switch (item->GetData()) {
         case kDataTableId:
-            taken = OnDataTableChanged(plot, item->GetParent());
+            taken = BindDataTableChoice(plot, item->GetParent());
             break;
         case kDataColumnId:
             taken = ApplyColumnChoice(item, plot->GetOuterDataset(), TakesColumn(plot, &CPiePlot::SetDataCol)) ==

@@ -167,7 +167,7 @@ LRESULT CPropListTernaryPlot::OnPropertyChanged(WPARAM, LPARAM lParam) {
     bool taken = true;
     switch (item->GetData()) {
         case kDataTableId:
-            taken = OnDataTableChanged(plot, item->GetParent());
+            taken = BindDataTableChoice(plot, item->GetParent());
             break;
         case kXColumnId:
             taken =

@@ -66,7 +66,7 @@ protected:
 TEST_F(DataFiles, MissingFileOrCancelShowsThePlotsDatasetAgain) {
     PickChooseData();
     Choose((dir_ / "absent.txt").string());
-    EXPECT_FALSE(chart::OnDataTableChanged(&s_.bar, group_.get()));
+    EXPECT_FALSE(chart::BindDataTableChoice(&s_.bar, group_.get()));
     EXPECT_EQ(Boxes(), std::vector<std::string>{"文件不存在,请重新选择!"});
     EXPECT_EQ(Text(item_), "井数据");
     EXPECT_EQ(s_.bar.GetDataset(), s_.wells);
@@ -74,7 +74,7 @@ TEST_F(DataFiles, MissingFileOrCancelShowsThePlotsDatasetAgain) {
     PickChooseData();
     platform::Responder::Instance().QueueDialogScript(platform::kFileDialogTemplateId,
                                                       [](CDialog& d) { platform::CancelFileDialog(d); });
-    EXPECT_FALSE(chart::OnDataTableChanged(&s_.bar, group_.get()));
+    EXPECT_FALSE(chart::BindDataTableChoice(&s_.bar, group_.get()));
     EXPECT_EQ(Text(item_), "井数据");
     EXPECT_EQ(Boxes().size(), 1u);
 }
@@ -85,7 +85,7 @@ TEST_F(DataFiles, ANameTakenIsRefusedBeforeTheAdapterIsAsked) {
     PickChooseData();
     Choose(path);
     thistle::testing::ClearCallLog();
-    EXPECT_FALSE(chart::OnDataTableChanged(&s_.bar, group_.get()));
+    EXPECT_FALSE(chart::BindDataTableChoice(&s_.bar, group_.get()));
     EXPECT_EQ(Boxes(), std::vector<std::string>{"此数据集已存在,请重新选择!"});
     EXPECT_FALSE(Logged("CChartDataFactory::GetAdapterInstance"));
     EXPECT_EQ(Text(item_), "井数据");
@@ -94,13 +94,13 @@ TEST_F(DataFiles, ANameTakenIsRefusedBeforeTheAdapterIsAsked) {
 TEST_F(DataFiles, UnsupportedFormatAndUnreadableFile) {
     PickChooseData();
     Choose(Write("grid.bin", "x"));
-    EXPECT_FALSE(chart::OnDataTableChanged(&s_.bar, group_.get()));
+    EXPECT_FALSE(chart::BindDataTableChoice(&s_.bar, group_.get()));
     EXPECT_EQ(Boxes(), std::vector<std::string>{"不支持此文件格式！"});
     EXPECT_EQ(Text(item_), "选择数据……") << "the item keeps the choice (a page shows the dataset again)";
 
     platform::Responder::Instance().ClearMessageBoxes();
     Choose(Write("empty.dat", "\n\n"));  // no header line: the adapter's first step fails
-    EXPECT_FALSE(chart::OnDataTableChanged(&s_.bar, group_.get()));
+    EXPECT_FALSE(chart::BindDataTableChoice(&s_.bar, group_.get()));
     EXPECT_TRUE(Boxes().empty());
     EXPECT_EQ(Text(item_), "井数据");
     EXPECT_FALSE(s_.chart.GetDatasetManagerObj()->IsDatasetExist("empty.dat"));
@@ -147,14 +147,20 @@ TEST_F(DataFiles, ABareNameGetsTheDefaultExtension) {
 
 TEST_F(DataFiles, ExistingDatasetsAreCheckedUnlessThePlotsOwn) {
     item_->SetValue(_variant_t("区块"));  // one number column: too little for a bar plot
-    EXPECT_FALSE(chart::OnDataTableChanged(&s_.bar, group_.get()));
+    EXPECT_FALSE(chart::BindDataTableChoice(&s_.bar, group_.get()));
     EXPECT_EQ(Boxes(), std::vector<std::string>{"数据集不符合要求，请重新选择!"});
     EXPECT_EQ(s_.bar.GetDataset(), s_.wells);
     item_->SetValue(_variant_t("区块"));
-    EXPECT_TRUE(chart::OnDataTableChanged(&s_.histogram, group_.get()));
+    EXPECT_TRUE(chart::BindDataTableChoice(&s_.histogram, group_.get()));
     EXPECT_EQ(s_.histogram.GetDataset(), s_.blocks);
     item_->SetValue(_variant_t(""));
-    EXPECT_FALSE(chart::OnDataTableChanged(&s_.histogram, group_.get())) << "a name no dataset carries";
+    EXPECT_FALSE(chart::BindDataTableChoice(&s_.histogram, group_.get())) << "a name no dataset carries";
+    // Any item names its dataset, not only a list of them.
+    CBCGPProp plain("数据", 200, FALSE);
+    CBCGPProp* named = new CBCGPProp("数据表", _variant_t("井数据"), "", 201);
+    plain.AddSubItem(named);
+    chart::OnDataTableChanged(&s_.histogram, &plain);
+    EXPECT_EQ(s_.histogram.GetDataset(), s_.wells);
 
     thistle::testing::ClearCallLog();
     item_->SetValue(_variant_t("井数据"));
@@ -167,7 +173,7 @@ TEST_F(DataFiles, ExistingDatasetsAreCheckedUnlessThePlotsOwn) {
 TEST_F(DataFiles, WithoutADatasetManagerNothingHappens) {
     s_.chart.SetDatasetManagerObj(nullptr);
     PickChooseData();
-    EXPECT_FALSE(chart::OnDataTableChanged(&s_.bar, group_.get()));  // no file dialog is opened
+    EXPECT_FALSE(chart::BindDataTableChoice(&s_.bar, group_.get()));  // no file dialog is opened
     EXPECT_EQ(s_.bar.GetDataset(), s_.wells);
     CBCGPProp table("数据表", _variant_t("x"), "", 1);
     table.AddOption("x");
@@ -293,6 +299,17 @@ TEST(ChartOptions, DatasetsColumnsAndAxes) {
     EXPECT_STREQ(table->GetOption(0), "井数据");
     EXPECT_STREQ(table->GetOption(2), "选择数据……");
     EXPECT_EQ(Text(table.get()), "井数据");
+    // Any item gets the options and the value.
+    CBCGPProp plain("数据表", _variant_t(""), "", 1);
+    plain.AddOption("旧数据");
+    s.line.SetDataset(s.blocks);
+    chart::FillDataTableOptions(&plain, &s.line);
+    chart::FillDataTableOptions(&plain, &s.line);
+    ASSERT_EQ(plain.GetOptionCount(), 3);
+    EXPECT_STREQ(plain.GetOption(0), "井数据");
+    EXPECT_STREQ(plain.GetOption(1), "区块");
+    EXPECT_STREQ(plain.GetOption(2), "选择数据……");
+    EXPECT_EQ(Text(&plain), "区块");
 
     // A column offers the series of its kinds and reads every series by name.
     std::unique_ptr<CFixedListProp> column(chart::NewListItem("列", "", 2, kOtherRefused, false));

@@ -17,6 +17,7 @@
 #include "driver/GridDriver.h"
 #include "driver/Responder.h"
 #include "framework/FrameworkFixtures.h"
+#include "framework/TwoButtonProp.h"
 #include "hostlibs/Thistle/ThistleTesting.h"
 #include "mfc/Variant.h"
 #include "resources/ModuleResources.h"
@@ -384,6 +385,7 @@ TEST(ChartItems, UniformSymbolSecondButton) {
     tsltest::SampleChart s;
     ItemPage<CkelPropListClassPlotLabelSymbol> holder(host);
     auto* item = new CPropLstUniSetSymbol("统一设置", "", "是否统一设置符号", 18, "...");
+    EXPECT_EQ(item->GetOptionCount(), 0) << "built with no options: its page adds them";
     item->AddOption("是");
     item->AddOption("否");
     item->SetOwnerPage(&holder.page);
@@ -404,6 +406,9 @@ TEST(ChartItems, UniformSymbolSecondButton) {
     EXPECT_EQ(Responder::Instance().Dialogs()[0].caption, "分类设置");
     EXPECT_TRUE(driver.ClickFirstButton(item));
     EXPECT_EQ(holder.page.GetPropList().GetEditedItem(), item) << "the first button drops the list";
+    // The layout of the other two-button items: the library's button, then the item's own.
+    EXPECT_EQ(item->GetFirstButtonRect(), TwoButtonFirst(item->GetRect()));
+    EXPECT_EQ(item->GetSecondButtonRect(), TwoButtonSecond(item->GetRect()));
 }
 
 }  // namespace

@@ -47,6 +47,15 @@ TEST(LinePlotPage, AxesColumnsAndRows) {
     EXPECT_EQ(s.line.GetAxis2ColumnIndex(), 2);
     EXPECT_TRUE(p.Pick(LinePage::kYAxisId, "Y轴"));
     EXPECT_EQ(s.line.GetAxis2(), &s.y);
+    // A Y axis named as the X axis: the Y list attaches the axis it read, not the first of the name.
+    CkelAxisStanderdY named;
+    named.SetName("X轴");
+    s.chart.GetAxisManager()->AddAxis(&named);
+    p.Reshow(&s.line);
+    EXPECT_EQ(p.Options(LinePage::kYAxisId), (Texts{"Y轴", "X轴"}));
+    EXPECT_TRUE(p.Pick(LinePage::kYAxisId, "X轴"));
+    EXPECT_EQ(s.line.GetAxis2(), &named);
+    EXPECT_EQ(s.line.GetAxis1(), &s.x);
     EXPECT_TRUE(p.Type(LinePage::kLastRowId, "11"));
     EXPECT_EQ(Boxes(), Texts{"值必须大于等于1,小于等于10"});
     EXPECT_TRUE(p.Type(LinePage::kStepId, "2"));

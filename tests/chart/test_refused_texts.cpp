@@ -408,6 +408,20 @@ TEST(ChartReportedTexts, TheListsTakeWhatTheirRulesMap) {
     EXPECT_EQ(line.Value(chart::kLabelColumnId), "孔隙度");
     ExpectMapped(line, {{chart::kLabelColumnId, "无此选项", "深度"}});
     EXPECT_EQ(values->GetLabelsColIndex(), 0);
+
+    // The uniform-symbol item, a plain item offering "是" and "否": any other text is not uniform,
+    // and shows "否".
+    using ClassLabels = CkelPropListClassPlotLabelSymbol;
+    OpenChartPage<ClassLabels> classes;
+    CkelClassPlot& classPlot = classes.chart().classes;
+    classPlot.SetIsUniSetSymbol(true);
+    classes.Show(&classPlot);
+    ASSERT_EQ(FixedListOf(classes.Item(ClassLabels::kUniformId)), nullptr);
+    EXPECT_EQ(classes.Options(ClassLabels::kUniformId), (charttest::Texts{"是", "否"}));
+    ExpectMapped(classes, {{ClassLabels::kUniformId, "无此选项", "否"}, {ClassLabels::kUniformId, "是", "是"}});
+    EXPECT_TRUE(classPlot.GetIsUniSetSymbol());
+    ExpectMapped(classes, {{ClassLabels::kUniformId, "", "否"}});
+    EXPECT_FALSE(classPlot.GetIsUniSetSymbol());
 }
 
 // A choice reported from code that names no axis, dataset, series or sector of the plot, or no
@@ -484,6 +498,12 @@ TEST(ChartReportedTexts, AColumnNoSeriesCarriesIsTheLibrarysMissingIndex) {
     EXPECT_EQ(rose.Value(Rose::kCountColumnId), "孔隙度") << "the refresh names the series at the column, of any kind";
     ExpectMapped(rose, {{Rose::kCountColumnId, "无", "无"}});
     EXPECT_EQ(rosePlot.GetCountCol(), -1);
+    // "无" names no series, so it needs no dataset: without one it still sets no count column.
+    rosePlot.SetCountCol(1);
+    rosePlot.SetOuterDataset(nullptr);
+    rose.Reshow(&rosePlot);
+    ExpectMapped(rose, {{Rose::kCountColumnId, "无", "无"}});
+    EXPECT_EQ(rosePlot.GetCountCol(), -1);
 
     OpenChartPage<CkelPropHistPlot> hist;
     CHistogramPlot& histogram = hist.chart().histogram;
@@ -520,7 +540,8 @@ TEST(ChartReportedTexts, AColumnNoSeriesCarriesIsTheLibrarysMissingIndex) {
     EXPECT_EQ(ternaryPlot.GetClassCol(), 2);
 }
 
-// Every option list of the chart pages is a fixed list, read by the one reader, and answers a text
+// Every option list of the chart pages (but the uniform-symbol item, a plain item: see
+// TheListsTakeWhatTheirRulesMap) is a fixed list, read by the one reader, and answers a text
 // that is none of its options by its page's rule: refused (a name of nothing, a division that is no
 // number), or taken as a value: no, side 0 or 1, linear, the middle, up, a polyline, the second of
 // two options, "玫瑰花", no unit, 0 decimals (atoi), column 0 (value labels), the bar series' own
@@ -593,7 +614,7 @@ TEST(ChartFixedLists, EveryListAnswersAnyOtherTextByItsPagesRule) {
     auto classes = [](tsltest::SampleChart& s) -> CQXObject* { return &s.classes; };
     ExpectListRules<CkelPropListClassPlot>(classes, {Refused(CkelPropListClassPlot::kClassColumnId)});
     using ClassLabels = CkelPropListClassPlotLabelSymbol;
-    ExpectListRules<ClassLabels>(classes, {Takes(ClassLabels::kSymbolShowId, 0), Takes(ClassLabels::kUniformId, 0)});
+    ExpectListRules<ClassLabels>(classes, {Takes(ClassLabels::kSymbolShowId, 0)});
 
     using Bar = CkelPropListBarPlot;
     auto bar = [](tsltest::SampleChart& s) -> CQXObject* {

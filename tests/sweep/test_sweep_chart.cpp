@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <set>
 #include <utility>
 #include <vector>
 
@@ -471,6 +472,53 @@ TEST(SweepChart, EachAxisConversionReadsItsTableAsItsListDoes) {
                             {{"下", 1}, {"左", 3}, {"右", 2}, {"上", 0}, {"无此方向", 0}});
 }
 
+// Lists whose data source offers none of their options, and axes that share a name: the rose's
+// sheet while its outer dataset is gone (each announce shows the count column at a series of the
+// dataset, which then goes: "无" reported names no series, needs no dataset and must be taken), and
+// the line plot's sheet over an X and a Y axis of each of the two names (each axis list attaches the
+// axis it read, of its own direction: after every edit the plot's X axis is an X axis and its Y axis
+// a Y axis).
+void SweepListsWithoutTheirSource() {
+    demo::DemoChart chart;
+    CkelDataset* wells = chart.rose.GetOuterDataset();
+    CkelAxisStanderdX secondX;
+    CkelAxisStanderdY secondY;
+    secondX.SetName("Y轴");
+    secondY.SetName("X轴");
+    for (IkelAxis* axis : std::initializer_list<IkelAxis*>{&secondX, &secondY})
+        chart.chart.GetAxisManager()->AddAxis(axis);
+    std::set<std::string> axisFaults;
+    sweep::Sweeper sweeper("chart lists without their source", [&](State& state) { DumpChart(state, chart); });
+    sweeper.SetAnnounceHooks(
+        [&] {
+            chart.rose.SetOuterDataset(wells);
+            chart.rose.SetCountCol(1);
+        },
+        [&] {
+            chart.rose.SetOuterDataset(nullptr);
+            for (const auto& [axis, type] :
+                 {std::make_pair(chart.line.GetAxis1(), 0), std::make_pair(chart.line.GetAxis2(), 1)})
+                if (axis && axis->GetAxisType() != type &&
+                    axisFaults.insert(std::string(axis->GetName()) + std::to_string(type)).second)
+                    ADD_FAILURE() << "chart lists without their source / 曲线图: the plot's " << (type ? "Y" : "X")
+                                  << " axis is the axis \"" << axis->GetName() << "\" of the other direction";
+        });
+    demo::ChartDispManager manager;
+    for (const auto& [label, active] :
+         std::initializer_list<std::pair<const char*, CQXObject*>>{{"玫瑰图", &chart.rose}, {"曲线图", &chart.line}})
+        sweeper.Sweep(
+            label,
+            [&manager, active = active](CWnd* frame) {
+                manager.Activate(active);
+                return CKelCgPropWndCreator::CreateObjProp(&manager, frame);
+            },
+            reinterpret_cast<LPARAM>(active));
+    EXPECT_TRUE(sweeper.Unopened().empty());
+    std::cout << "[sweep] chart lists without their source: " << sweeper.Failures().size() + axisFaults.size()
+              << " lines\n";
+}
+
+TEST(SweepChart, ListsWithoutTheirSourceAndAxesOfOneName) { SweepListsWithoutTheirSource(); }
 TEST(SweepChart, EveryPageOfEveryChartObjectFirstRun) { SweepChart(true, 0, 2); }
 TEST(SweepChart, EveryPageOfEveryChartObjectSecondRun) { SweepChart(true, 1, 2); }
 TEST(SweepChart, EveryPlotWithoutItsDatasetManager) { SweepChart(false, 0, 1); }
