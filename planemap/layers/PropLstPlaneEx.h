@@ -22,9 +22,9 @@ public:
                     const CString& caption);
     ~CPropLstPlaneEx() override;
 
-    // The buttons, OnDrawButtonEX among them, are the two-button item's.
-    // A click on the second button: see the header comment. An empty value, a click outside the
-    // second button or a name the store does not know change nothing and redraw nothing.
+    // The buttons, OnDrawButtonEX among them, are the two-button item's. A click on the second one:
+    // see the header comment; an empty value, a click outside the second button or a name the store
+    // does not know change nothing and redraw nothing.
     void OnClickButtonEx(CPoint point) override;
 
     void SetWellLayer(CQXLayer* layer) { m_pLayer = layer; }
