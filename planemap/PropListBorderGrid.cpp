@@ -106,12 +106,13 @@ constexpr LengthSlot kLengthSlots[] = {
     {CPropListBorderGrid::kKCrossLengthId, &CQXObjectBorder::SetKCrossLength},
 };
 
-// Grid drawing values and their names.
+// Grid drawing values and their names; any other text draws no lines.
 constexpr TextValue kLineStyleNames[] = {
     {bordertext::kGridLineNone, CQXObjectBorder::GRID_NONE},
     {bordertext::kGridLineFull, CQXObjectBorder::GRID_LINE},
     {bordertext::kGridLineCross, CQXObjectBorder::GRID_CROSS},
 };
+constexpr OtherText kLineStyleOther = OtherTakenAs(CQXObjectBorder::GRID_NONE);
 
 enum GridTypeIndex : int { kNoGrid = 0, kGraticuleOnly = 1, kKilometerOnly = 2, kBothGrids = 3 };
 
@@ -129,10 +130,10 @@ CBCGPProp* NewLengthItem(DWORD_PTR id, const char* name = planetext::kLength) {
     return length;
 }
 
-// Any other text draws no lines.
+// The style list reads its texts as GridLineStyleFromName does.
 CBCGPProp* NewLineStyleItem(DWORD_PTR id) {
     return NewFixedListItem(grouptext::kLineStyleShort, "", grouptext::kLineStyleShort, id, kLineStyleNames,
-                            OtherTakenAs(CQXObjectBorder::GRID_NONE));
+                            kLineStyleOther);
 }
 
 // Interval, scale ticks and grid lines of one grid; the graticule's intervals are added by the
@@ -255,6 +256,9 @@ double ParseDegMinSec(CBCGPProp* item) {
     return item && ReadGraticuleInterval(ItemText(item), &degrees) ? degrees : 0;
 }
 
+CQXObjectBorder::GridDrawType GridLineStyleFromName(const CString& name) {
+    return static_cast<CQXObjectBorder::GridDrawType>(ValueOfText(kLineStyleNames, name, kLineStyleOther.value));
+}
 
 CString GridLineStyleName(int style) { return TextOfValue(kLineStyleNames, style, bordertext::kGridLineNone); }
 

@@ -86,5 +86,7 @@ void ApplyBorderGridType(CQXObjectBorder* border, const CString& name);
 // (minutes and seconds may exceed 59). Any other text, or an interval the item could not show
 // again as d:m:s (2147483647 degrees or more), gives 0.
 double ParseDegMinSec(CBCGPProp* item);
-// 0 "无", 1 "网格线", 2 "十字标记"; any other value "无" (the style list reads any other text as 0).
+// "无" 0, "网格线" 1, "十字标记" 2, any other text 0 (the style list reads its texts so); and back
+// (values other than 1, 2 are "无").
+CQXObjectBorder::GridDrawType GridLineStyleFromName(const CString& name);
 CString GridLineStyleName(int style);

@@ -65,7 +65,6 @@ bool CPropListContourLayerFill::OnLayerItemChanged(CContourLayer& layer, CBCGPPr
             break;
         case kTemplateId:
             // Any text names the template, "自定义" too.
-            if (!ReadFixedList(item, &on)) return false;
             layer.SetFillColorTemplate(ItemText(item));
             break;
         case kInvertId:

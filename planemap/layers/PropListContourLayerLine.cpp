@@ -41,8 +41,7 @@ int CPropListContourLayerLine::InitPropWnd() {
     auto* line = new CBCGPProp(layertext::kLineSettings, kLineGroupId);
     auto* mode = new CPropLstPlaneExContour(contourtext::kMode, "", contourtext::kModeDescription, kModeId,
                                             CPropLstPlaneExContour::kLineMode, contourtext::kMoreButton);
-    mode->AddEntries(kModes);
-    mode->SetOther(kOtherRefused);
+    for (const TextValue& option : kModes) mode->AddOption(option.text, TRUE);
     mode->SetOwner(this);
     line->AddSubItem(mode);
     line->AddSubItem(NewFixedListItem(contourtext::kColorSetting, "", contourtext::kColorSettingDescription,
@@ -127,7 +126,9 @@ bool CPropListContourLayerLine::OnLayerItemChanged(CContourLayer& layer, CBCGPPr
             EnableGroups(chosen != 0);
             break;
         case kModeId:
-            if (!ReadFixedList(item, &chosen)) return false;
+            // The mode item, a two-button item, offers the modes: any other text is refused.
+            chosen = ValueOfText(kModes, ItemText(item), -1);
+            if (chosen < 0) return false;
             layer.SetLineMode(chosen);
             ApplyModeRule(chosen, layer.GetLineVisible(), layer.GetLineColorType());
             break;

@@ -85,6 +85,13 @@ void SetOptions(CBCGPProp* item, const CStringArray& options) {
     for (int i = 0; i < options.GetSize(); ++i) item->AddOption(options.GetAt(i));
 }
 
+// The stratum at index among a table's; the empty text for an index outside them.
+CString StratumAt(const CString& table, int index) {
+    CStringArray strata;
+    CDataHelper::GetStratumNames(strata, table);
+    return index >= 0 && index < strata.GetSize() ? strata.GetAt(index) : CString();
+}
+
 // A count a layer may hold as rows: 0 to 29.
 int RowsFor(int count) { return count < 0 ? 0 : count > pt::kMaxProperties ? pt::kMaxProperties : count; }
 
@@ -242,10 +249,15 @@ void CPropListPieLayerData::BuildItems(int rows) {
                                               dtext::kSourceDescription, kSourceId, pt::kSources, kOtherRefused);
     data->AddSubItem(source);
     data->AddSubItem(NewOptionItem(dtext::kTable, "", dtext::kTableDescription, kTableId, {}, false));
-    // A name that is no stratum of the table is no stratum: -1, which the refresh shows as the empty text.
-    CFixedListProp* stratum =
-        new CFixedListProp(dtext::kStratum, "", dtext::kStratumDescription, kStratumId, OtherTakenAs(-1));
-    stratum->ShowUnlistedAs("");
+    // Every name is read among the strata of the table shown, so the options offered (filled for an
+    // earlier table) never decide: a name that is no stratum of it is no stratum, -1, which the
+    // refresh shows as the empty text.
+    auto* stratum = new CFixedListProp(dtext::kStratum, "", dtext::kStratumDescription, kStratumId, OtherTakenAs(-1));
+    stratum->SetOtherRule([this](const CString& text, int* value) {
+        *value = GetDataLayerIndex(text);
+        return true;
+    });
+    stratum->ShowUnlistedBy([this](int index) { return StratumAt(ItemText(FindItem(kTableId)), index); });
     data->AddSubItem(stratum);
     CBCGPProp* count =
         NewOptionItem(dtext::kCount, dtext::kInitialCount, dtext::kCountDescription, kCountId, {}, false);
@@ -334,11 +346,16 @@ void CPropListPieLayerData::FillDataLayerOptions() {
     CStringArray strata;
     CDataHelper::GetStratumNames(strata, ItemText(FindItem(kTableId)));
     CBCGPProp* stratum = FindItem(kStratumId);
-    if (CFixedListProp* list = FixedListOf(stratum)) {
-        list->ClearEntries();
-        for (int i = 0; i < strata.GetSize(); ++i) list->AddEntry(strata.GetAt(i), i);
-    }
+    SetOptions(stratum, strata);
     SetItemText(stratum, "");
+}
+
+int CPropListPieLayerData::GetDataLayerIndex(const CString& stratum) {
+    CStringArray strata;
+    CDataHelper::GetStratumNames(strata, ItemText(FindItem(kTableId)));
+    for (int i = 0; i < strata.GetSize(); ++i)
+        if (strata.GetAt(i) == stratum) return i;
+    return -1;
 }
 
 // ---- refresh ------------------------------------------------------------------------------------------
@@ -384,11 +401,8 @@ void CPropListPieLayerData::UpdateBCGPProperty(long object, CString) {
     CBCGPProp* stratum = FindItem(kStratumId);
     CString stratumName;
     if (layer.GetDataType() == pt::kWellData) {
-        CStringArray strata;
-        CDataHelper::GetStratumNames(strata, layer.GetTableName());
+        stratumName = StratumAt(layer.GetTableName(), layer.GetDataLayer());
         if (stratum->GetOptionCount() == 0) FillDataLayerOptions();
-        const int index = layer.GetDataLayer();
-        if (index >= 0 && index < strata.GetSize()) stratumName = strata.GetAt(index);
     }
     SetItemText(stratum, stratumName);
     SetItemText(FindItem(kCountId), pieitems::Count(layer.GetRecordCount()));
@@ -509,7 +523,7 @@ LRESULT CPropListPieLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {
             break;
         }
         case kStratumId:
-            layer.SetDataLayer(chosen);
+            layer.SetDataLayer(chosen);  // the list read the name through GetDataLayerIndex
             break;
         case kDate1Id:
         case kDate2Id:

@@ -109,7 +109,7 @@ template <std::size_t N>
 CFixedListProp* NewContentList(const CString& label, const char* shown, DWORD_PTR id, const TextValue (&options)[N]) {
     CFixedListProp* list = NewFixedListItem(label, shown, otext::kContentDescription, id, options, OtherTakenAs(0));
     list->SetOtherRule([](const CString& text, int* value) {
-        *value = ValueOfText(pt::kAllContents, text, 0);
+        *value = Page::TextShowStyleFromName(text);
         return true;
     });
     list->ShowUnlistedAs(pt::kNoText);
@@ -146,6 +146,8 @@ CQXObjectCoordinate* FindCoordinate(CQXLayer* layer, Test test) {
 }
 
 }  // namespace
+
+int CPropListPieLayerObj::TextShowStyleFromName(const CString& text) { return ValueOfText(pt::kAllContents, text, 0); }
 
 int CPropListPieLayerObj::InitPropWnd() {
     if (CWndLst::InitPropWnd() == -1) return -1;

@@ -66,6 +66,9 @@ public:
     static constexpr pieitems::SizeIds kSizeIds = {kRadiusId,    kUpRadiusId,    kDownRadiusId,     kBarWidthId,
                                                    kBarHeightId, kBarIntervalId, kBarCurveHeightId, kBarCountId};
 
+    // The code of a label content text; 0 for any other text. The content lists read their texts so.
+    static int TextShowStyleFromName(const CString& text);
+
 protected:
     int InitPropWnd() override;
     void RefreshLayer(kel::plane::CPieLayer& layer) override;

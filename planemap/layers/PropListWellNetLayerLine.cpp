@@ -84,7 +84,9 @@ bool CPropListWellNetLayerLine::OnLayerItemChanged(CWellNetLayer& layer, CBCGPPr
             break;
         case kBeginArrowId:
         case kEndArrowId: {
-            const int type = ReadArrowType(item);
+            // Any other text is no arrow, and shows as the refresh shows that type.
+            const int type = ArrowTypeFromText(ItemText(item));
+            ShowTextIfChanged(item, ArrowTypeToText(type));
             const bool begin = item->GetData() == kBeginArrowId;
             ForEachPolyline(shown, [&](CQXObjectPolyline* line) {
                 (begin ? line->GetBegArrow() : line->GetEndArrow())->SetArrowType(type);

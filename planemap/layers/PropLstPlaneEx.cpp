@@ -28,7 +28,9 @@ CPropLstPlaneEx::CPropLstPlaneEx(const CString& name, CString value, const char*
 
 CPropLstPlaneEx::~CPropLstPlaneEx() = default;
 
-void CPropLstPlaneEx::OnSecondButton(const CString& value) {
+void CPropLstPlaneEx::OnClickButtonEx(CPoint point) {
+    CString value;
+    if (!SecondButtonValue(point, &value)) return;
     if (m_nMode >= 0 && m_nMode < kTemplateModeCount) {
         CStyleTemplate* style = TemplateManager::CTemplateManagerFacade::Instance()->GetGeneralTemplate(
             value, static_cast<TemplateManager::TemplateType>(m_nMode + kStoreTypeOffset));

@@ -22,14 +22,14 @@ public:
                     const CString& caption);
     ~CPropLstPlaneEx() override;
 
+    // The buttons, OnDrawButtonEX among them, are the two-button item's. A click on the second one:
+    // see the header comment; an empty value, a click outside the second button or a name the store
+    // does not know change nothing and redraw nothing.
+    void OnClickButtonEx(CPoint point) override;
+
     void SetWellLayer(CQXLayer* layer) { m_pLayer = layer; }
     void SetPlaneProplist(CWndLstPlane* list) { m_pList = list; }
     int GetMode() const { return m_nMode; }
-
-protected:
-    // The second button: see the header comment. A name the store does not know changes nothing
-    // and redraws nothing.
-    void OnSecondButton(const CString& value) override;
 
 private:
     void WriteTemplateName(const CString& oldName, const CString& newName);

@@ -9,10 +9,12 @@
 
 CPropLstPlaneExContour::CPropLstPlaneExContour(const CString& name, CString value, const char* description,
                                                DWORD_PTR data, int mode, const CString& caption)
-    : TTwoButtonItem(caption, name, value, description, data, OtherTakenAs(0), true), m_nMode(mode) {}
+    : TTwoButtonItem(caption, name, _variant_t(value), description, data), m_nMode(mode) {}
 
 // Before the page's first refresh the item knows no layer: the editors are not opened then.
-void CPropLstPlaneExContour::OnSecondButton(const CString& value) {
+void CPropLstPlaneExContour::OnClickButtonEx(CPoint point) {
+    CString value;
+    if (!SecondButtonValue(point, &value)) return;
     if (value == contourtext::kCustom && m_pContourLayer) {
         if (GetMode() == kLineMode) {
             m_pContourLayer->ChangeContourLineOption();

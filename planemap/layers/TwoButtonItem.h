@@ -1,7 +1,7 @@
 // The two buttons at the end of a template or contour item's row: the grid's own button, which
-// drops the item's options, and a second button with a caption of its own, which hands the value
-// the item shows to the item (OnSecondButton). Base is the item class the row is (a plain item or a
-// fixed list).
+// drops the item's options, and a second button with a caption of its own, whose click the item
+// handles (OnClickButtonEx). After the item's base part come the two button rectangles and the
+// caption; the item adds OnDrawButtonEX, then OnClickButtonEx, after its base's virtual operations.
 #pragma once
 
 #include <utility>
@@ -25,25 +25,30 @@ public:
         m_rectFirst = TwoButtonFirst(this->m_Rect);
         m_rectSecond = TwoButtonSecond(this->m_Rect);
     }
-    void OnDrawButton(CDC* dc, CRect) override {
+    void OnDrawButton(CDC* dc, CRect rect) override {
         m_rectFirst = TwoButtonFirst(this->m_Rect);
         CBCGPProp::OnDrawButton(dc, m_rectFirst);
+        OnDrawButtonEX(dc, rect);
+    }
+    void OnClickButton(CPoint point) override { TwoButtonClick(this, m_rectFirst, point); }
+    // The second button, its caption centred on one line.
+    virtual void OnDrawButtonEX(CDC* dc, CRect) {
         m_rectSecond = TwoButtonSecond(this->m_Rect);
         if (!dc) return;
         dc->FillRect(&m_rectSecond, &globalData.brBtnFace);
         dc->DrawText(m_strCaption, &m_rectSecond, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
     }
-    void OnClickButton(CPoint point) override { TwoButtonClick(this, m_rectFirst, point); }
-    // A click outside the first button: only one on the second button of an item showing a value
-    // reaches OnSecondButton; any other changes nothing and redraws nothing.
-    void OnClickButtonEx(CPoint point) {
-        if (!m_rectSecond.PtInRect(point)) return;
-        const CString value = ItemText(this);
-        if (!value.IsEmpty()) OnSecondButton(value);
-    }
+    // A click in the button area outside the first button.
+    virtual void OnClickButtonEx(CPoint point) = 0;
 
 protected:
-    virtual void OnSecondButton(const CString& value) = 0;
+    // The value a click on the second button hands on. False for a click elsewhere, or while the
+    // item shows no value: such a click changes nothing and redraws nothing.
+    bool SecondButtonValue(CPoint point, CString* value) {
+        if (!m_rectSecond.PtInRect(point)) return false;
+        *value = ItemText(this);
+        return !value->IsEmpty();
+    }
 
 private:
     CRect m_rectFirst;

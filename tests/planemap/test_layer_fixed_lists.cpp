@@ -4,7 +4,9 @@
 // nothing, and only the item shows its text from before.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "CodeReport.h"
@@ -25,6 +27,7 @@
 #include "hosttypes/Parsnip/QXObjectCoordinate.h"
 #include "hosttypes/Parsnip/QXObjectPie.h"
 #include "hosttypes/Parsnip/QXObjectPolyline.h"
+#include "planemap/PropListBorderGrid.h"
 #include "planemap/layers/PropListAttributeLayerPages.h"
 #include "planemap/layers/PropListContourLayerFill.h"
 #include "planemap/layers/PropListContourLayerLine.h"
@@ -149,6 +152,37 @@ TEST(LayerFixedLists, AStratumTheTableDoesNotHoldIsNoStratum) {
     }
     ASSERT_TRUE(page.Pick(D::kStratumId, "沙二段"));
     EXPECT_EQ(1, pie.GetDataLayer());
+}
+
+// The conversions from text the pages name, each row of its table and a text no row names.
+TEST(LayerFixedLists, NamedConversionsGiveTheValueOfEachRowAndOfAnyOtherText) {
+    parsnip::MapFixture map;
+    map.AddLayer("井位层", "井位");
+    CQXLayer* layer = map.AddLayer("饼图1", "饼图");
+    CPieLayer pie(layer);
+    pie.SetShapeType(0);
+    pie.SetRecordCount(3);
+    pie.SetTableName("小层数据表");
+    OpenList<D> data(layer);
+    const struct {
+        std::function<int(const CString&)> convert;
+        std::vector<std::pair<const char*, int>> rows;
+    } conversions[] = {
+        {[](const CString& text) { return static_cast<int>(GridLineStyleFromName(text)); },
+         {{"无", 0}, {"网格线", 1}, {"十字标记", 2}, {"虚线", 0}}},
+        {&O::TextShowStyleFromName,
+         {{"不显示", 0},
+          {"百分比", 1},
+          {"横向百分比", 1},
+          {"属性名", 2},
+          {"属性值", 3},
+          {"纵向百分比", 4},
+          {"百分之", 0}}},
+        {[&data](const CString& text) { return data.list().GetDataLayerIndex(text); },
+         {{"沙一段", 0}, {"沙二段", 1}, {"沙三段", 2}, {"无此层", -1}}},
+    };
+    for (const auto& conversion : conversions)
+        for (const auto& [text, value] : conversion.rows) EXPECT_EQ(value, conversion.convert(text)) << text;
 }
 
 TEST(LayerFixedLists, AShapeNameIsTakenOutsideItsFamilyAndAnyOtherTextIsNoShape) {

@@ -24,6 +24,7 @@
 #include "planemap/layers/PropListWellLayerName.h"
 #include "planemap/layers/PropListWellLayerSymbol.h"
 #include "planemap/layers/PropLstPlaneEx.h"
+#include "planemap/layers/PropLstPlaneExContour.h"
 
 namespace {
 
@@ -202,6 +203,47 @@ TEST(TemplateButton, LineAndFillTemplatesWriteNothingButRedraw) {
     EXPECT_EQ(2u, sorrel::testing::CallLog().size());
     EXPECT_TRUE(parsnip::testing::CallLog().empty());
     EXPECT_EQ(redraws + 2, page.Redraws());
+}
+
+namespace {
+
+// A kind of template or contour item that draws or answers its second button its own way: the row's
+// buttons reach its own operations.
+template <class Item>
+struct OwnButtonItem : Item {
+    using Item::Item;
+    void OnDrawButtonEX(CDC* dc, CRect rect) override {
+        ++draws;
+        Item::OnDrawButtonEX(dc, rect);
+    }
+    void OnClickButtonEx(CPoint) override { ++clicks; }
+    int draws = 0;
+    int clicks = 0;
+};
+
+}  // namespace
+
+TEST(TemplateButton, TheSecondButtonIsDrawnAndAnsweredByTheItemsOwnOperations) {
+    WellWorld w;
+    OpenList<CPropListWellLayerName> page(w.wells);
+    auto* plane = new OwnButtonItem<CPropLstPlaneEx>("模板", CString("中号"), "", 9001, CPropLstPlaneEx::kSize, "...");
+    auto* contour = new OwnButtonItem<CPropLstPlaneExContour>("模式", CString("自定义"), "", 9002,
+                                                              CPropLstPlaneExContour::kLineMode, "...");
+    for (CBCGPProp* item : {static_cast<CBCGPProp*>(plane), static_cast<CBCGPProp*>(contour)}) {
+        item->AddOption("");
+        page.list().GetPropList().AddProperty(item, TRUE, TRUE);
+    }
+    page.list().GetPropList().AdjustLayout();
+    const std::size_t calls = sorrel::testing::CallLog().size();
+    const auto expectOwn = [&page](auto* item) {
+        item->OnDrawButton(nullptr, item->GetButtonRect());
+        EXPECT_EQ(1, item->draws) << item->GetName().str();
+        ASSERT_TRUE(page.grid().ClickSecondButton(item));
+        EXPECT_EQ(1, item->clicks) << item->GetName().str();
+    };
+    expectOwn(plane);
+    expectOwn(contour);
+    EXPECT_EQ(calls, sorrel::testing::CallLog().size());  // no template was opened
 }
 
 // ---- the symbol page --------------------------------------------------------------------------------

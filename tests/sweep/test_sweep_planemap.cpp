@@ -3,14 +3,24 @@
 // few runs, each a test of its own, so that they run side by side.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <typeinfo>
 #include <unordered_map>
+#include <utility>
+#include <vector>
 
+#include "framework/ItemGroupsLine.h"
 #include "host/PlaneMapSample.h"
 #include "hosttypes/Moraine/PieLayer.h"
 #include "hosttypes/Parsnip/QXMap.h"
 #include "hosttypes/Parsnip/QXObjectCell.h"
 #include "hosttypes/Parsnip/QXObjectCtrlLine.h"
+#include "hosttypes/Wicket/DataHelper.h"
+#include "planemap/PlaneListFixture.h"
+#include "planemap/PropListBorderGrid.h"
+#include "planemap/layers/PropListPieLayerData.h"
+#include "planemap/layers/PropListPieLayerObj.h"
+#include "planemap/layers/PropListWellNetLayerLine.h"
 #include "sweep/Sweep.h"
 
 namespace {
@@ -440,6 +450,104 @@ TEST(SweepPlaneMap, WellLayerWhoseBaseLineIsGone) {
         [layer](CWnd* frame) -> CWnd* { return CPlanePropWndCreator::CreateLayerProp(layer, frame); },
         reinterpret_cast<LPARAM>(layer));
     EXPECT_GT(sweeper.Typed(), 0);
+}
+
+// A conversion from text that a page names, beside the list that reads the same texts: each row of
+// its table and a text no row names gives the row's value, and the text reported into the list as a
+// host reports it stores the value the conversion gives. Before each report the stored value is one
+// no row gives, so that a list that wrote nothing is caught too.
+struct Conversion {
+    std::string what;
+    std::vector<std::pair<const char*, int>> rows;
+    std::function<int(const CString&)> convert;
+    std::function<void(const char*)> report;
+    std::function<void(int)> store;
+    std::function<int()> stored;
+};
+
+void ExpectListReadsAsItsConversion(const Conversion& c) {
+    constexpr int kNoRowsValue = 77;
+    for (const auto& [text, value] : c.rows) {
+        EXPECT_EQ(value, c.convert(text)) << c.what << ": " << text;
+        c.store(kNoRowsValue);
+        c.report(text);
+        EXPECT_EQ(c.convert(text), c.stored()) << c.what << ": the list reads " << text << " otherwise";
+    }
+}
+
+TEST(SweepPlaneMap, EachConversionByNameAndTheListReadingItsTextsAgree) {
+    SampleMap sample;
+    using planetest::OpenList;
+
+    // The grid line styles of both grids of a border that draws both.
+    CQXObjectBorder* border = sample.border;
+    border->SetDrawGraticule(1);
+    border->SetDrawKilometerGrid(1);
+    OpenList<CPropListBorderGrid> grid(sample.map, {border});
+    const std::vector<std::pair<const char*, int>> gridLines = {{"无", 0}, {"网格线", 1}, {"十字标记", 2}, {"虚线", 0}};
+    const auto gridStyle = [](const CString& text) { return static_cast<int>(GridLineStyleFromName(text)); };
+    using Border = CQXObjectBorder;
+    for (auto [id, set, get] :
+         {std::make_tuple(CPropListBorderGrid::kGLineStyleId, &Border::SetGGridDrawType, &Border::GetGGridDrawType),
+          std::make_tuple(CPropListBorderGrid::kKLineStyleId, &Border::SetKGridDrawType, &Border::GetKGridDrawType)})
+        ExpectListReadsAsItsConversion(
+            {"grid line style " + std::to_string(id), gridLines, gridStyle,
+             [&grid, id = id](const char* text) { grid.Report(id, text); },
+             [border, set = set](int value) { (border->*set)(static_cast<Border::GridDrawType>(value)); },
+             [border, get = get] { return static_cast<int>((border->*get)()); }});
+
+    // The label contents of a pie and of multi-column bars, which offer other texts.
+    kel::plane::CPieLayer pie(sample.pieLayer);
+    for (int shape : {0, 2}) {
+        pie.SetShapeType(shape);
+        OpenList<CPropListPieLayerObj> display(sample.pieLayer);
+        for (int line = 1; line <= 3; ++line)
+            ExpectListReadsAsItsConversion(
+                {"label content " + std::to_string(line) + " of shape " + std::to_string(shape),
+                 {{"不显示", 0},
+                  {"百分比", 1},
+                  {"横向百分比", 1},
+                  {"属性名", 2},
+                  {"属性值", 3},
+                  {"纵向百分比", 4},
+                  {"百分之", 0}},
+                 &CPropListPieLayerObj::TextShowStyleFromName,
+                 [&display, line](const char* text) {
+                     display.Report(CPropListPieLayerObj::kFirstContentId + line - 1, text);
+                 },
+                 [&pie, line](int value) { pie.SetTextShowStyle(line, value); },
+                 [&pie, line] { return pie.GetTextShowStyle(line); }});
+    }
+
+    // The strata of the well table the pie layer reads.
+    pie.SetShapeType(0);
+    pie.SetDataType(0);
+    pie.SetTableName("小层数据表");
+    OpenList<CPropListPieLayerData> data(sample.pieLayer);
+    CStringArray strata;
+    CDataHelper::GetStratumNames(strata, pie.GetTableName());
+    ASSERT_GT(strata.GetSize(), 1);
+    std::vector<std::pair<const char*, int>> positions;
+    for (int i = 0; i < strata.GetSize(); ++i) positions.emplace_back(strata.GetAt(i).GetString(), i);
+    positions.emplace_back("无此层", -1);
+    ExpectListReadsAsItsConversion(
+        {"stratum", positions, [&data](const CString& text) { return data.list().GetDataLayerIndex(text); },
+         [&data](const char* text) { data.Report(CPropListPieLayerData::kStratumId, text); },
+         [&pie](int value) { pie.SetDataLayer(value); }, [&pie] { return pie.GetDataLayer(); }});
+
+    // The arrows at both ends of the well-net layer's lines.
+    OpenList<CPropListWellNetLayerLine> net(sample.wellNetLayer);
+    CQXObjectPolyline* link = sample.wellNetLink;
+    for (bool begin : {true, false}) {
+        const auto arrow = [link, begin] { return begin ? link->GetBegArrow() : link->GetEndArrow(); };
+        const DWORD_PTR id = begin ? CPropListWellNetLayerLine::kBeginArrowId : CPropListWellNetLayerLine::kEndArrowId;
+        ExpectListReadsAsItsConversion({begin ? "begin arrow" : "end arrow",
+                                        {{"空", 0}, {"简单样式", 1}, {"直角样式", 2}, {"无此样式", 0}},
+                                        [](const CString& text) { return ArrowTypeFromText(text); },
+                                        [&net, id](const char* text) { net.Report(id, text); },
+                                        [arrow](int value) { arrow()->SetArrowType(value); },
+                                        [arrow] { return arrow()->GetArrowType(); }});
+    }
 }
 
 }  // namespace
