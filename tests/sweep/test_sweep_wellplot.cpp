@@ -11,6 +11,11 @@
 #include <functional>
 #include <map>
 
+#include "bcg/PropList.h"
+#include "driver/GridDriver.h"
+#include "driver/SheetDriver.h"
+#include "framework/FixedList.h"
+#include "framework/PropWndMgr.h"
 #include "host/KitSession.h"
 #include "host/WellPlotDemo.h"
 #include "hostlibs/Zephyr/PlotFixture.h"
@@ -36,16 +41,11 @@
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWaterEntry.h"
 #include "hosttypes/Zephyr/WpWell.h"
-#include "bcg/PropList.h"
-#include "driver/GridDriver.h"
-#include "driver/SheetDriver.h"
-#include "framework/FixedList.h"
-#include "framework/PropWndMgr.h"
 #include "support/ReportFromCode.h"
 #include "sweep/Sweep.h"
 #include "wellplot/LstCurve.h"
-#include "wellplot/intervals/LstSandStratumGrid.h"
 #include "wellplot/intervals/IntervalTexts.h"
+#include "wellplot/intervals/LstSandStratumGrid.h"
 #include "wellplot/intervals/PropWnd.h"
 
 namespace {
@@ -368,9 +368,7 @@ public:
             platform::DestroyAndDelete(wnd);
             return;
         }
-        const auto announce = [&] {
-            platform::SendSelectionChanged(*wnd, &view_, reinterpret_cast<LPARAM>(kit));
-        };
+        const auto announce = [&] { platform::SendSelectionChanged(*wnd, &view_, reinterpret_cast<LPARAM>(kit)); };
         announce();
         const std::string object =
             std::string(kit->GetRuntimeClass()->m_lpszClassName) + " \"" + demo::OneLine(kit->GetTitleText()) + "\"";
@@ -418,8 +416,8 @@ std::string OptionRows(CWpSandStratum* kit) {
     }
     for (unsigned i = 0; i < kit->GetLineOptionCount(); ++i) {
         const CWpSandStratum::LINEOPTION& o = kit->GetLineOption(i);
-        for (double value : {double(o.show), o.left, o.right, double(o.pen.style), double(o.pen.color),
-                             double(o.pen.width)})
+        for (double value :
+             {double(o.show), o.left, o.right, double(o.pen.style), double(o.pen.color), double(o.pen.width)})
             put(value);
     }
     for (unsigned i = 0; i < kit->GetTextOptionCount(); ++i) {
@@ -447,8 +445,8 @@ TEST(SweepWellPlot, EveryUneditedGridRowReadBackKeepsItsRecord) {
                 grid->ApplyGridRow(row);
                 announce();
                 if (OptionRows(kit) != before)
-                    walk.failures.push_back(where + " row " + std::to_string(row) + ": read back unedited, it changed " +
-                                            "its record");
+                    walk.failures.push_back(where + " row " + std::to_string(row) +
+                                            ": read back unedited, it changed its record");
             }
     });
     EXPECT_GT(rows, 0);
@@ -480,7 +478,8 @@ TEST(SweepWellPlot, FillTargetsAfterTheLargestScaleValuesStayFinite) {
                         if (!item || !grid.PickOption(item, target)) continue;
                         ++picked;
                         announce();
-                        const std::string after = where + ": \"" + target + "\" after 左值 " + left + " and 右值 " + right;
+                        const std::string after =
+                            where + ": \"" + target + "\" after 左值 " + left + " and 右值 " + right;
                         if (!std::isfinite(curve->FillAt(curve->FillAt() - 1).targetValue))
                             walk.failures.push_back(after + " stores a target value no float holds");
                         for (CBCGPProp* shown : grid.AllItems())
@@ -546,8 +545,9 @@ TEST(SweepWellPlot, OptionTextsReportedWhileTheirDataSourceOffersNoneAreRead) {
                                 tsltest::ReportFromCode(*list, target, _variant_t(option.c_str()));
                                 target = grid.FindByPath(at);
                                 if (target && platform::GridDriver::Info(target).value == before)
-                                    walk.failures.push_back(where + " / " + at + ": \"" + option + "\" reported while " +
-                                                            sourcePath + " is \"" + type + "\" is refused");
+                                    walk.failures.push_back(where + " / " + at + ": \"" + option +
+                                                            "\" reported while " + sourcePath + " is \"" + type +
+                                                            "\" is refused");
                                 announce();
                             }
                     }

@@ -9,10 +9,10 @@
 #include "hostlibs/Zephyr/WellDataFixture.h"
 #include "hostlibs/Zephyr/ZephyrTesting.h"
 #include "hosttypes/Zephyr/WpText.h"
-#include "win32/Text.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/LstCurve.h"
 #include "wellplot/LstTrack.h"
+#include "win32/Text.h"
 
 using wptest::CallsOn;
 using wptest::Names;

@@ -46,7 +46,8 @@ CBCGPColorProp* NewPieColor(const char* name, DWORD_PTR id) {
 // group holds; any other text names no count.
 bool ReadCount(const CString& text, int* count) {
     unsigned read = 0;
-    if (!numtext::WholeUnsigned(text, &read) || read > static_cast<unsigned>(CLstOilTestPie::kMaxAttributes)) return false;
+    if (!numtext::WholeUnsigned(text, &read) || read > static_cast<unsigned>(CLstOilTestPie::kMaxAttributes))
+        return false;
     *count = static_cast<int>(read);
     return true;
 }

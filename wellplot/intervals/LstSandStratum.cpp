@@ -5,11 +5,11 @@
 
 #include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
-#include "hosttypes/Zephyr/WpSandStratum.h"
 #include "framework/PropItems.h"
+#include "hosttypes/Zephyr/WpSandStratum.h"
 #include "wellplot/KitPage.h"
-#include "wellplot/WellPlotTexts.h"
 #include "wellplot/PageLists.h"
+#include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceNames.h"
 #include "wellplot/intervals/IntervalTexts.h"
 #include "wellplot/intervals/KitItems.h"

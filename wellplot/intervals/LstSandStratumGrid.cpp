@@ -176,7 +176,9 @@ struct TextCells {
                 return false;
         }
     }
-    static void ShowValue(CGridCtrl& g, int row, int col, const Option& o) { g.SetItemBkColour(row, col, o.font.color); }
+    static void ShowValue(CGridCtrl& g, int row, int col, const Option& o) {
+        g.SetItemBkColour(row, col, o.font.color);
+    }
     static bool Read(CGridCtrl& g, int row, int col, Option& o) {
         switch (col) {
             case TextPage::kShownCol:
