@@ -642,8 +642,7 @@ bool CLstCurve::EditItem(CWpCurve* curve, CBCGPProp* item, int choice) {
             SetKitTimeStamp(curve);
             break;
         case kFillTargetId:
-            EditFillTarget(curve, text);
-            break;
+            return EditFillTarget(curve, item);
         case kFillValueId:
             EditFillValue(curve, item);
             break;
@@ -777,24 +776,34 @@ bool CLstCurve::EditDrawing(CWpCurve* curve, CBCGPProp* item, int choice) {
 }
 
 // The target names a curve by its object name, any other target by its text; the border lies at the
-// largest float, the middle between left and right.
-void CLstCurve::EditFillTarget(CWpCurve* curve, const CString& text) {
+// largest float, the middle between left and right. The middle is worked out in double, so two large
+// values do not add up to an infinity; a target value no float holds is refused, and the item alone
+// shows its text from before.
+bool CLstCurve::EditFillTarget(CWpCurve* curve, CBCGPProp* item) {
     CWpCurve::tagCVEFILL* fill = CurrentFill(curve);
-    if (!fill) return;
+    if (!fill) return true;
+    const CString text = ItemText(item);
+    const double left = curve->GetLeft();
+    const double right = curve->GetRight();
+    const double middle = (left + right) * 0.5;
+    const double v = fill->targetValue;
+    float value = fill->targetValue;
+    bool held = true;
+    if (text == kBorderTarget)
+        value = FLT_MAX;
+    else if (text == kValueTarget && (v - left) * (v - right) <= -0.001)
+        value = -999.9f;
+    else if (text == kMiddleTarget || text == kValueTarget)
+        held = numtext::FitFloat(middle, 1, &value);
+    if (!held) {
+        ShowTextBefore(item);
+        return false;
+    }
     CWpCurve* found = curve->FindCurve(text, 0);
     text::CopyToField(fill->target, sizeof fill->target, (found ? found->GetName() : text).str());
-    const float left = curve->GetLeft();
-    const float right = curve->GetRight();
-    const float middle = (left + right) * 0.5f;
-    if (text == kBorderTarget) {
-        fill->targetValue = FLT_MAX;
-    } else if (text == kMiddleTarget) {
-        fill->targetValue = middle;
-    } else if (text == kValueTarget) {
-        const float v = fill->targetValue;
-        fill->targetValue = (v - left) * (v - right) <= -0.001f ? -999.9f : middle;
-    }
+    fill->targetValue = value;
     curve->Recalculate();
+    return true;
 }
 
 // A target value is taken only strictly between the left and right values (the item refuses any other).

@@ -89,7 +89,7 @@ private:
     void EditSourceCurve(CWpCurve* curve, const CString& text);
     bool EditScale(CWpCurve* curve, CBCGPProp* item, int choice);
     bool EditDrawing(CWpCurve* curve, CBCGPProp* item, int choice);
-    void EditFillTarget(CWpCurve* curve, const CString& text);
+    bool EditFillTarget(CWpCurve* curve, CBCGPProp* item);
     void EditFillValue(CWpCurve* curve, CBCGPProp* item);
     bool EditFillSide(CWpCurve* curve, CBCGPProp* item);
 

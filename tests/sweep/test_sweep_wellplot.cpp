@@ -4,8 +4,18 @@
 // are swept in a few runs, each a test of its own, so that they run side by side.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <functional>
+#include <map>
 
+#include "bcg/PropList.h"
+#include "driver/GridDriver.h"
+#include "driver/SheetDriver.h"
+#include "framework/FixedList.h"
+#include "framework/PropWndMgr.h"
 #include "host/KitSession.h"
 #include "host/WellPlotDemo.h"
 #include "hostlibs/Zephyr/PlotFixture.h"
@@ -31,7 +41,11 @@
 #include "hosttypes/Zephyr/WpTrack.h"
 #include "hosttypes/Zephyr/WpWaterEntry.h"
 #include "hosttypes/Zephyr/WpWell.h"
+#include "support/ReportFromCode.h"
 #include "sweep/Sweep.h"
+#include "wellplot/LstCurve.h"
+#include "wellplot/intervals/IntervalTexts.h"
+#include "wellplot/intervals/LstSandStratumGrid.h"
 #include "wellplot/intervals/PropWnd.h"
 
 namespace {
@@ -330,6 +344,217 @@ TEST(SweepWellPlot, RockSamplesOfTheWellsData) {
         "CWpLthSample of the well's data", [samples](CWnd* frame) { return CPropWnd::Create(samples, frame); },
         reinterpret_cast<LPARAM>(samples));
     EXPECT_GT(sweeper.Typed(), 0);
+}
+
+// ---- checks over every kit's sheet beside the sweep --------------------------------------------------------
+// Each kit's sheet opened in the host's windows, every tab shown with the kit announced, and a check
+// run on every page; what the checks find, one line each.
+class SheetWalk {
+public:
+    using Check = std::function<void(const std::string& where, CWnd& page, const std::function<void()>& announce)>;
+    SheetWalk() {
+        frame_.CreateEx(0, nullptr, "host", WS_VISIBLE, CRect(0, 0, 400, 800), nullptr, 0);
+        view_.Create(nullptr, "view", WS_CHILD | WS_VISIBLE, CRect(0, 0, 100, 100), &frame_, 100);
+        BuildPlot(plot_);
+        SeedKits(plot_, plot_.AllKits());
+    }
+    ~SheetWalk() { frame_.DestroyWindow(); }
+    zephyr::PlotFixture& plot() { return plot_; }
+
+    void EachPage(CWpKit* kit, const Check& check) {
+        CWnd* wnd = CPropWnd::Create(kit, &frame_);
+        auto* sheet = dynamic_cast<CPropWndMgr*>(wnd);
+        if (!sheet) {
+            platform::DestroyAndDelete(wnd);
+            return;
+        }
+        const auto announce = [&] { platform::SendSelectionChanged(*wnd, &view_, reinterpret_cast<LPARAM>(kit)); };
+        announce();
+        const std::string object =
+            std::string(kit->GetRuntimeClass()->m_lpszClassName) + " \"" + demo::OneLine(kit->GetTitleText()) + "\"";
+        for (int p = 0; p < sheet->GetPageCount(); ++p) {
+            platform::ChooseTab(*wnd, p);
+            announce();
+            const std::vector<std::string> captions = platform::TabCaptions(*wnd);
+            if (CWnd* page = sheet->GetPage(p))
+                check(object + " / " + (p < static_cast<int>(captions.size()) ? captions[p] : "#"), *page, announce);
+        }
+        platform::DestroyAndDelete(wnd);
+    }
+
+    std::vector<std::string> failures;
+
+private:
+    CWnd frame_;
+    CWnd view_;
+    zephyr::PlotFixture plot_;
+};
+
+template <class Wanted>
+void CollectWindows(CWnd& wnd, std::vector<Wanted*>* out) {
+    if (auto* wanted = dynamic_cast<Wanted*>(&wnd)) out->push_back(wanted);
+    for (CWnd* child : wnd.GetChildren()) CollectWindows(*child, out);
+}
+
+std::string Lines(const std::vector<std::string>& lines) {
+    std::string joined;
+    for (const std::string& line : lines) joined += line + '\n';
+    return joined;
+}
+
+// Every field of a sand-stratum kit's option rows, to the last digit.
+std::string OptionRows(CWpSandStratum* kit) {
+    std::string rows;
+    char number[64];
+    const auto put = [&](double value) {
+        std::snprintf(number, sizeof number, "%.17g/", value);
+        rows += number;
+    };
+    for (unsigned i = 0; i < kit->GetFillOptionCount(); ++i) {
+        const CWpSandStratum::FILLOPTION& o = kit->GetFillOption(i);
+        for (double value : {double(o.show), o.left, o.right, double(o.brush.fillColor)}) put(value);
+    }
+    for (unsigned i = 0; i < kit->GetLineOptionCount(); ++i) {
+        const CWpSandStratum::LINEOPTION& o = kit->GetLineOption(i);
+        for (double value :
+             {double(o.show), o.left, o.right, double(o.pen.style), double(o.pen.color), double(o.pen.width)})
+            put(value);
+    }
+    for (unsigned i = 0; i < kit->GetTextOptionCount(); ++i) {
+        const CWpSandStratum::TEXTOPTIONEX& o = kit->GetTextOption(i);
+        for (double value : {double(o.show), o.position, double(o.font.color), double(o.font.size), double(o.decimals)})
+            put(value);
+        rows += std::string(o.font.faceName) + '/';
+    }
+    return rows;
+}
+
+// Every row of every sand-stratum option grid read back whole while no cell is edited: the records
+// keep every field, those shown rounded included.
+TEST(SweepWellPlot, EveryUneditedGridRowReadBackKeepsItsRecord) {
+    SheetWalk walk;
+    CWpSandStratum* kit = walk.plot().First<CWpSandStratum>();
+    ASSERT_NE(kit, nullptr);
+    int rows = 0;
+    walk.EachPage(kit, [&](const std::string& where, CWnd& page, const std::function<void()>& announce) {
+        std::vector<CLstSandStratumGrid*> grids;
+        CollectWindows(page, &grids);
+        for (CLstSandStratumGrid* grid : grids)
+            for (int row = 1; row < grid->Grid().GetRowCount(); ++row, ++rows) {
+                const std::string before = OptionRows(kit);
+                grid->ApplyGridRow(row);
+                announce();
+                if (OptionRows(kit) != before)
+                    walk.failures.push_back(where + " row " + std::to_string(row) +
+                                            ": read back unedited, it changed its record");
+            }
+    });
+    EXPECT_GT(rows, 0);
+    EXPECT_TRUE(walk.failures.empty()) << walk.failures.size() << " lines\n" << Lines(walk.failures);
+}
+
+// On every curve page, the scale values typed as the largest the page takes, then each fill target
+// picked: no target value the kit stores, and no number the page shows, is an infinity.
+TEST(SweepWellPlot, FillTargetsAfterTheLargestScaleValuesStayFinite) {
+    SheetWalk walk;
+    int picked = 0;
+    for (CWpKit* kit : walk.plot().AllKits()) {
+        auto* curve = dynamic_cast<CWpCurve*>(kit);
+        if (!curve) continue;
+        walk.EachPage(kit, [&](const std::string& where, CWnd& page, const std::function<void()>& announce) {
+            for (CBCGPPropList* list : sweep::GridsOf(page)) {
+                platform::GridDriver grid(list);
+                if (!grid.FindByData(CLstCurve::kFillListId)) continue;
+                if (curve->FillCount() == 0) {
+                    grid.PickOption(grid.FindByData(CLstCurve::kFillListId), "添加新填充");
+                    announce();
+                }
+                for (const auto& [left, right] : {std::make_pair("2e38", "3e38"), std::make_pair("-3e38", "-2e38")}) {
+                    grid.TypeText(grid.FindByData(CLstCurve::kLeftId), left);
+                    grid.TypeText(grid.FindByData(CLstCurve::kRightId), right);
+                    announce();
+                    for (const char* target : {"边框", "中线", "边框", "指定值线"}) {
+                        CBCGPProp* item = grid.FindByData(CLstCurve::kFillTargetId);
+                        if (!item || !grid.PickOption(item, target)) continue;
+                        ++picked;
+                        announce();
+                        const std::string after =
+                            where + ": \"" + target + "\" after 左值 " + left + " and 右值 " + right;
+                        if (!std::isfinite(curve->FillAt(curve->FillAt() - 1).targetValue))
+                            walk.failures.push_back(after + " stores a target value no float holds");
+                        for (CBCGPProp* shown : grid.AllItems())
+                            if (sweep::ShowsNonFinite(platform::GridDriver::Info(shown).value))
+                                walk.failures.push_back(after + ": " + platform::GridDriver::Info(shown).name +
+                                                        " shows " + platform::GridDriver::Info(shown).value);
+                    }
+                }
+            }
+        });
+    }
+    EXPECT_GT(picked, 0);
+    EXPECT_TRUE(walk.failures.empty()) << walk.failures.size() << " lines\n" << Lines(walk.failures);
+}
+
+// On every page with a data source, each type picked in turn; a fixed list that then offers none of
+// the options it offered under another type is given each of them from code: the list reads them
+// whatever it offers, so none shows its text from before again as a refusal.
+TEST(SweepWellPlot, OptionTextsReportedWhileTheirDataSourceOffersNoneAreRead) {
+    SheetWalk walk;
+    int reported = 0;
+    for (CWpKit* kit : walk.plot().AllKits())
+        walk.EachPage(kit, [&](const std::string& where, CWnd& page, const std::function<void()>& announce) {
+            for (CBCGPPropList* list : sweep::GridsOf(page)) {
+                platform::GridDriver grid(list);
+                const auto path = [&grid](CBCGPProp* item) {
+                    std::string at = platform::GridDriver::Info(item).name;
+                    for (CBCGPProp* up = item->GetParent(); up; up = up->GetParent())
+                        at = platform::GridDriver::Info(up).name + "/" + at;
+                    return at;
+                };
+                CBCGPProp* source = grid.FindByPath(ivtext::kDataSource + std::string("/") + ivtext::kType);
+                if (!source) continue;
+                const std::string sourcePath = path(source);
+                const std::vector<std::string> types = platform::GridDriver::Info(source).options;
+                // The options each fixed list offers under some type.
+                std::map<std::string, std::vector<std::string>> offered;
+                for (int round = 0; round < 2; ++round)
+                    for (const std::string& type : types) {
+                        if (CBCGPProp* now = grid.FindByPath(sourcePath)) grid.PickOption(now, type);
+                        announce();
+                        // The lists offering none of their options, found before any is given one.
+                        std::vector<std::pair<std::string, std::vector<std::string>>> bare;
+                        for (CBCGPProp* item : grid.AllItems()) {
+                            if (!FixedListOf(item) || path(item) == sourcePath) continue;
+                            std::vector<std::string>& options = offered[path(item)];
+                            const std::vector<std::string> now = platform::GridDriver::Info(item).options;
+                            bool offersAny = false;
+                            for (const std::string& option : now) {
+                                const bool known = std::find(options.begin(), options.end(), option) != options.end();
+                                offersAny = offersAny || known;
+                                if (round == 0 && !known) options.push_back(option);
+                            }
+                            if (round == 1 && !offersAny && !options.empty()) bare.emplace_back(path(item), options);
+                        }
+                        for (const auto& [at, options] : bare)
+                            for (const std::string& option : options) {
+                                CBCGPProp* target = grid.FindByPath(at);
+                                if (!target) break;
+                                const std::string before = platform::GridDriver::Info(target).value;
+                                if (before == option) continue;
+                                ++reported;
+                                tsltest::ReportFromCode(*list, target, _variant_t(option.c_str()));
+                                target = grid.FindByPath(at);
+                                if (target && platform::GridDriver::Info(target).value == before)
+                                    walk.failures.push_back(where + " / " + at + ": \"" + option +
+                                                            "\" reported while " + sourcePath + " is \"" + type +
+                                                            "\" is refused");
+                                announce();
+                            }
+                    }
+            }
+        });
+    EXPECT_GT(reported, 0);
+    EXPECT_TRUE(walk.failures.empty()) << walk.failures.size() << " lines\n" << Lines(walk.failures);
 }
 
 constexpr int kRuns = 4;

@@ -1,6 +1,7 @@
 // The curve page: data-source lists, the scale direction, scale and font scopes over the plot, the
 // fill list and the current fill's target, the endings, and the walks of a curve outside a plot.
 #include <cfloat>
+#include <cmath>
 
 #include "PaneState.h"
 #include "WellPlotFixture.h"
@@ -8,10 +9,10 @@
 #include "hostlibs/Zephyr/WellDataFixture.h"
 #include "hostlibs/Zephyr/ZephyrTesting.h"
 #include "hosttypes/Zephyr/WpText.h"
-#include "win32/Text.h"
 #include "wellplot/KitPage.h"
 #include "wellplot/LstCurve.h"
 #include "wellplot/LstTrack.h"
+#include "win32/Text.h"
 
 using wptest::CallsOn;
 using wptest::Names;
@@ -192,6 +193,37 @@ TEST_F(CurvePage, FillTargetsStoreTheirValuesAndTargetValuesStayInsideTheScale) 
     page.Show(gr());
     ASSERT_TRUE(page.Pick(CLstCurve::kFillTargetId, "SP"));
     EXPECT_EQ(std::string(gr()->FillAt(0).target), "长长长长长长长长长长");
+}
+
+// The middle of two large scale values is worked out in double: 2e38 and 3e38 typed give 2.5e38, for
+// "中线" and for "指定值线" after "边框". A middle no float holds (a value set elsewhere beyond the
+// float range) refuses the pick, which changes nothing but the item.
+TEST_F(CurvePage, TheMiddleOfLargeScaleValuesIsStoredAndOneNoFloatHoldsIsRefused) {
+    AddFill();
+    ASSERT_TRUE(page.Type(CLstCurve::kLeftId, "2e38"));
+    ASSERT_TRUE(page.Type(CLstCurve::kRightId, "3e38"));
+    ASSERT_EQ(gr()->GetLeft(), 2e38f);
+    ASSERT_EQ(gr()->GetRight(), 3e38f);
+    for (const char* target : {"中线", "边框", "指定值线"}) {
+        ASSERT_TRUE(page.Pick(CLstCurve::kFillTargetId, target));
+        EXPECT_EQ(std::string(gr()->FillAt(0).target), target);
+    }
+    EXPECT_FLOAT_EQ(gr()->FillAt(0).targetValue, 2.5e38f);
+    Refresh();
+    EXPECT_EQ(page.Value(CLstCurve::kFillValueId).find("inf"), std::string::npos);
+
+    ASSERT_TRUE(page.Pick(CLstCurve::kFillTargetId, "边框"));
+    gr()->SetLeft(-HUGE_VALF, 0);
+    for (const char* target : {"中线", "指定值线"}) {
+        parsnip::testing::ClearCallLog();
+        const int redraws = page.Redraws();
+        ASSERT_TRUE(page.Pick(CLstCurve::kFillTargetId, target));
+        EXPECT_EQ(page.Value(CLstCurve::kFillTargetId), "边框") << target;
+        EXPECT_EQ(gr()->FillAt(0).targetValue, FLT_MAX) << target;
+        EXPECT_EQ(std::string(gr()->FillAt(0).target), "边框") << target;
+        EXPECT_EQ(CallsOn(gr()), Names()) << target;
+        EXPECT_EQ(page.Redraws(), redraws) << target;
+    }
 }
 
 TEST_F(CurvePage, TheFillListCountsFillsByCharactersAndDeletedFillsTakeNoEdits) {

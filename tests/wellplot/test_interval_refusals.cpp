@@ -492,8 +492,25 @@ TEST(IntervalAcceptedTest, ATextNoOptionNamesTakesTheValueItsRuleGives) {
         page.Report(page.Item(CLstIntegratedCore::kSourceTypeId), _variant_t("无此选项"));
         EXPECT_EQ(kit->GetDataSource(), DATA_DISCRETE);
         EXPECT_EQ(page.Value(CLstIntegratedCore::kSourceTypeId), "离散数据");
-        page.Report(page.Item(CLstIntegratedCore::kAlignId), _variant_t(""));
-        EXPECT_EQ(kit->GetHorizontalAlign(), CWpIntegratedCore::ALIGN_CENTER);
+        // Any other alignment is centred and shows as the refresh shows centring; "居中" picked shows
+        // itself, and the refresh's own texts read as the values they show.
+        const struct {
+            const char* text;
+            CWpIntegratedCore::HorizontalAlign align;
+            const char* shown;
+        } aligns[] = {{"", CWpIntegratedCore::ALIGN_CENTER, "居中对齐"},
+                      {"左对齐", CWpIntegratedCore::ALIGN_LEFT, "左对齐"},
+                      {"无此选项", CWpIntegratedCore::ALIGN_CENTER, "居中对齐"},
+                      {"右对齐", CWpIntegratedCore::ALIGN_RIGHT, "右对齐"},
+                      {"居中对齐", CWpIntegratedCore::ALIGN_CENTER, "居中对齐"},
+                      {"左对齐", CWpIntegratedCore::ALIGN_LEFT, "左对齐"},
+                      {"居中", CWpIntegratedCore::ALIGN_CENTER, "居中"}};
+        for (const auto& align : aligns) {
+            page.Report(page.Item(CLstIntegratedCore::kAlignId), _variant_t(align.text));
+            EXPECT_EQ(kit->GetHorizontalAlign(), align.align) << align.text;
+            EXPECT_EQ(page.Value(CLstIntegratedCore::kAlignId), align.shown) << align.text;
+        }
+        EXPECT_EQ(page.Options(page.Item(CLstIntegratedCore::kAlignId)), (Names{"左对齐", "居中", "右对齐"}));
         page.Report(page.Item(CLstIntegratedCore::kBackOpenId), _variant_t("无此选项"));
         EXPECT_FALSE(kit->GetBackColorOpen());
         EXPECT_EQ(page.Value(CLstIntegratedCore::kBackOpenId), "否");

@@ -139,8 +139,8 @@ TEST(OilTestPie, ColourCaptionsFollowTheDataChoiceFromTheFirstRefresh) {
 
 // A text reported from code into each list: the value the page's rule gives is stored and the
 // list shows the option standing for it, also after the host announces the kit again (the page
-// does not change the kit's stamp, so the announce refreshes nothing); a count no option names is
-// refused and moves nothing.
+// does not change the kit's stamp, so the announce refreshes nothing); a count that is no unsigned
+// integer up to 9 is refused and moves nothing.
 TEST(OilTestPie, AnyOtherTextIsTheListsValueAndShowsItsOptionAcrossAnnounces) {
     PiePage page;
     page.kit()->m_nPieShow = 0;
@@ -186,8 +186,15 @@ TEST(OilTestPie, AnyOtherTextIsTheListsValueAndShowsItsOptionAcrossAnnounces) {
         wptest::ExpectShownAgain(page, Pie::kUpperCountId, _variant_t(refused), "2", refused);
     EXPECT_EQ(page.kit()->m_pieUpper, Entries(2));
     EXPECT_EQ(page.Group(Pie::kUpperGroupId)->GetSubItemsCount(), 2);
-    page.Report(page.Item(Pie::kLowerCountId), _variant_t("3"));
-    EXPECT_EQ(page.kit()->m_pieLower.size(), 3u);
+    // A count is read as an unsigned integer: "03" and " 3" are 3 entries, as "3" is.
+    for (const auto& [id, entries] : {std::make_pair(Pie::kUpperCountId, &CWpOilTest::m_pieUpper),
+                                      std::make_pair(Pie::kLowerCountId, &CWpOilTest::m_pieLower)})
+        for (const char* three : {"3", "03", " 3"}) {
+            page.kit()->*entries = Entries(1);
+            page.Report(page.Item(id), _variant_t(three));
+            EXPECT_EQ((page.kit()->*entries).size(), 3u) << id << " '" << three << "'";
+            EXPECT_EQ(page.Value(id), "3") << id << " '" << three << "'";
+        }
 }
 
 }  // namespace

@@ -135,6 +135,18 @@ TEST(SandStratumPage, GraphicsShowsNoLevelAndWellDataOffersTheFiveLevels) {
     EXPECT_EQ(page.Value(S::kSourceTypeId), "图形");
     EXPECT_EQ(page.Value(S::kLevelId), "");
     EXPECT_TRUE(page.Options(page.Item(S::kLevelId)).empty());
+    // Offered or not, a level name reported from code is that level.
+    for (const auto& [name, grade] : {std::make_pair("四级分层数据", 3), std::make_pair("一级分层数据", 0)}) {
+        parsnip::testing::ClearCallLog();
+        page.Report(page.Item(S::kLevelId), _variant_t(name));
+        EXPECT_EQ(page.kit()->Grade(), grade) << name;
+        EXPECT_EQ(page.Value(S::kLevelId), name);
+        EXPECT_EQ(CallsOn(page.kit()),
+                  (Names{"CWpSandStratum::UpdateD2V", "CWpKit::InvalidSelf", "CWpKit::UpdateParent"}));
+    }
+    EXPECT_EQ(page.kit()->DataType(), DATA_GRAPHIC);
+    EXPECT_TRUE(page.Options(page.Item(S::kLevelId)).empty());
+    parsnip::testing::ClearCallLog();
 
     ASSERT_TRUE(page.Pick(S::kSourceTypeId, "井数据"));
     EXPECT_EQ(page.kit()->DataType(), DATA_WELL);
@@ -302,8 +314,46 @@ TEST(SandStratumGrids, TextSizesAreInHundredths) {
 
 // An edit writes the field of its own cell: the others keep the values stored, with more digits than
 // their cells show (a left or right of 0.1234567 shown "0.123457", a text position of 12.345 shown
-// "12.35"), a cell edit and a block edit alike.
+// "12.35", a switch of 5 shown "TRUE"), a cell edit, a block edit and a whole row read back alike.
 TEST(SandStratumGrids, AnEditWritesOnlyTheFieldOfItsCell) {
+    {
+        GridPage<CLstSandStratumLine> page(1);
+        CWpSandStratum::LINEOPTION& o = page.kit()->GetLineOption(0);
+        o.show = 5;
+        o.left = 0.1234567;
+        o.right = -2.0000004;
+        o.pen.width = 0.1234567f;
+        page.Show(page.kit());
+        ASSERT_TRUE(page.list().ApplyGridRow(1));  // unedited: every field as stored
+        EXPECT_EQ(o.show, 5);
+        EXPECT_EQ(o.left, 0.1234567);
+        EXPECT_EQ(o.right, -2.0000004);
+        EXPECT_EQ(o.pen.width, 0.1234567f);
+        EXPECT_EQ(CallsOn(page.kit()), (Names{"CWpKit::InvalidSelf", "CWpKit::UpdateParent"}));
+        page.cells().SetItemText(1, CLstSandStratumLine::kRightCol, "0.5");  // a cell set by code is read
+        ASSERT_TRUE(page.list().ApplyGridRow(1));
+        EXPECT_EQ(o.right, 0.5);
+        EXPECT_EQ(o.left, 0.1234567);
+        EXPECT_EQ(o.show, 5);
+        page.cells().SetItemText(1, CLstSandStratumLine::kWidthCol, "-1");  // refused: only that cell changes
+        parsnip::testing::ClearCallLog();
+        EXPECT_FALSE(page.list().ApplyGridRow(1));
+        EXPECT_EQ(o.pen.width, 0.1234567f);
+        EXPECT_EQ(page.cells().GetItemText(1, CLstSandStratumLine::kWidthCol), "0.123457");
+        EXPECT_EQ(CallsOn(page.kit()), Names());
+    }
+    {
+        GridPage<CLstSandStratumText> page(1);
+        CWpSandStratum::TEXTOPTIONEX& o = page.kit()->GetTextOption(0);
+        o.position = 12.345;
+        o.font.size = 1234.5f;
+        o.decimals = 3;
+        page.Show(page.kit());
+        ASSERT_TRUE(page.list().ApplyGridRow(1));
+        EXPECT_EQ(o.position, 12.345);
+        EXPECT_EQ(o.font.size, 1234.5f);
+        EXPECT_EQ(o.decimals, 3);
+    }
     {
         GridPage<CLstSandStratumFill> page(2);
         for (unsigned i = 0; i < 2; ++i) {

@@ -9,6 +9,5 @@ CGridCtrEx::~CGridCtrEx() { m_pOwnerPane = nullptr; }
 
 void CGridCtrEx::OnEndEditCell(int nRow, int nCol, CString str) {
     CGridCtrl::OnEndEditCell(nRow, nCol, str);
-    auto* page = dynamic_cast<CLstSandStratumGrid*>(m_pOwnerPane);
-    if (page && !page->ApplyGridCell(nRow, nCol)) page->ShowCellBefore(nRow, nCol);
+    if (auto* page = dynamic_cast<CLstSandStratumGrid*>(m_pOwnerPane)) page->ApplyGridRow(nRow);
 }

@@ -15,9 +15,9 @@ public:
     void SetOwnerPane(CWnd* pane) { m_pOwnerPane = pane; }
     CWnd* GetOwnerPane() const { return m_pOwnerPane; }
 
-    // Stores the text (and tells the owner window), then has the owning sand-stratum page write the
-    // cell back; a cell the page does not write shows what it showed before the edit again (text,
-    // colour, line style). Any other owner gets nothing more.
+    // Stores the text (and tells the owner window), then has the owning sand-stratum page read the
+    // row back (a cell the page refuses shows what it showed before the edit again). Any other owner
+    // gets nothing more.
     void OnEndEditCell(int nRow, int nCol, CString str) override;
 
 private:

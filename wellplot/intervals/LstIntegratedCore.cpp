@@ -31,11 +31,12 @@ const TextValue kCoringSources[] = {
 };
 
 // The alignment shown: the centred one reads "居中对齐", although the item offers "居中".
+constexpr const char* kCentredShown = "居中对齐";
 const TextValue kAlignShown[] = {
     {grouptext::kAlignLeft, CWpIntegratedCore::ALIGN_LEFT},
+    {kCentredShown, CWpIntegratedCore::ALIGN_CENTER},
     {grouptext::kAlignRight, CWpIntegratedCore::ALIGN_RIGHT},
 };
-constexpr const char* kCentredShown = "居中对齐";
 
 // The field items with the field each shows for the coring table.
 struct FieldDef {
@@ -119,9 +120,15 @@ int CLstIntegratedCore::InitPropWnd() {
     }
     display->AddSubItem(CreateColorProp(ivtext::kBackColor, kBackColorId, ivtext::kBackColor));
     display->AddSubItem(NewYesNoList(ivtext::kBackTransparent, "", ivtext::kBackTransparent, kBackOpenId));
-    // The alignments offered: any other text is centred.
+    // The item reads the alignments as the refresh shows them and offers its own three; any other
+    // text is centred and then shows as the refresh shows centring.
     CBCGPProp* align = CreateHAlignProp("对齐", kAlignId, "水平对齐方式");
-    FixedListOf(align)->SetOther(OtherTakenAs(CWpIntegratedCore::ALIGN_CENTER));
+    CFixedListProp* aligns = FixedListOf(align);
+    aligns->ClearEntries();
+    aligns->AddEntries(kAlignShown);
+    aligns->AddUnofferedEntry(grouptext::kAlignCenter, CWpIntegratedCore::ALIGN_CENTER);
+    aligns->OfferOnly({grouptext::kAlignLeft, grouptext::kAlignCenter, grouptext::kAlignRight});
+    aligns->SetOther(OtherTakenAs(CWpIntegratedCore::ALIGN_CENTER));
     display->AddSubItem(align);
     display->AddSubItem(CreateFontPropFloatSize(ivtext::kTextFont, kTextFontId));
     display->AddSubItem(CreateLineFloatProp("分割线线型", kLinePenId));

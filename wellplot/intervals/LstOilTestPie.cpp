@@ -42,9 +42,19 @@ CBCGPColorProp* NewPieColor(const char* name, DWORD_PTR id) {
     return NewGroupColorProp(name, "指定颜色", id, RGB(0, 0, 0));
 }
 
-// A count of attribute lines: one of the counts offered; any other text names no count.
+// A count of attribute lines, read as an unsigned integer ("03" and " 3" are 3), at most the items a
+// group holds; any other text names no count.
+bool ReadCount(const CString& text, int* count) {
+    unsigned read = 0;
+    if (!numtext::WholeUnsigned(text, &read) || read > static_cast<unsigned>(CLstOilTestPie::kMaxAttributes))
+        return false;
+    *count = static_cast<int>(read);
+    return true;
+}
+
 CBCGPProp* NewCountItem(const char* name, const char* description, DWORD_PTR id) {
     CFixedListProp* item = NewFixedListItem(name, "", description, id, kCounts, kOtherRefused);
+    item->SetOtherRule(ReadCount);
     const _variant_t unfilled(CLstOilTestPie::kUnfilledCount);
     item->SetValue(unfilled);
     item->SetOriginalValue(unfilled);

@@ -1,12 +1,15 @@
 #include "wellplot/intervals/LstSandStratum.h"
 
+#include <iterator>
+#include <vector>
+
 #include "framework/FixedList.h"
 #include "framework/ItemGroupsBasic.h"
-#include "hosttypes/Zephyr/WpSandStratum.h"
 #include "framework/PropItems.h"
+#include "hosttypes/Zephyr/WpSandStratum.h"
 #include "wellplot/KitPage.h"
-#include "wellplot/WellPlotTexts.h"
 #include "wellplot/PageLists.h"
+#include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/DataSourceNames.h"
 #include "wellplot/intervals/IntervalTexts.h"
 #include "wellplot/intervals/KitItems.h"
@@ -23,9 +26,12 @@ int CLstSandStratum::InitPropWnd() {
                               TRUE, TRUE);
 
     auto* source = new CBCGPProp(ivtext::kDataSource, kSourceGroupId);
-    // Any type but graphics is well data; a level is one of the five names.
+    // Any type but graphics is well data; a level is one of the five names, whatever the type: the
+    // type decides only which names are offered.
     source->AddSubItem(NewSourceTypeItem(ivtext::kType, kSourceTypeId, false, OtherTakenAs(kWellSource)));
-    source->AddSubItem(new CFixedListProp(ivtext::kDataTable, CString(), nullptr, kLevelId, kOtherRefused));
+    auto* level = new CFixedListProp(ivtext::kDataTable, CString(), nullptr, kLevelId, kOtherRefused);
+    for (int i = 0; i < ivtext::kLevelCount; ++i) level->AddEntry(SourceNames().levels[i], i);
+    source->AddSubItem(level);
     source->AddSubItem(NewYesNoList("有效数据等距显示", "", nullptr, kSameDistanceId));
     source->AddSubItem(NewYesNoList("使用射孔数据显示射孔标志", "", nullptr, kUseShootDataId));
     source->AddSubItem(NewYesNoList("仅显示分层数据内射孔标志", "", nullptr, kOnlyInStratumId));
@@ -33,10 +39,13 @@ int CLstSandStratum::InitPropWnd() {
     return 0;
 }
 
-void CLstSandStratum::OfferLevels(CBCGPProp* item) {
+void CLstSandStratum::OfferLevels(CBCGPProp* item, bool offered) {
     CFixedListProp* list = FixedListOf(item);
     if (!list) return;
-    for (int level = 0; level < ivtext::kLevelCount; ++level) list->AddEntry(SourceNames().levels[level], level);
+    std::vector<CString> names;
+    if (offered) names.assign(std::begin(SourceNames().levels), std::end(SourceNames().levels));
+    list->OfferOnly(names);
+    SetItemText(list, CString());
 }
 
 // ---- refresh ------------------------------------------------------------------------------------------------
@@ -52,12 +61,9 @@ void CLstSandStratum::UpdateBCGPProperty(long object, CString) {
     const bool wellData = kit->DataType() == DATA_WELL;
     SetItemText(Item(kSourceTypeId), wellData ? names.wellData : names.graphics);
     CBCGPProp* level = Item(kLevelId);
-    ClearChoice(level);
-    if (wellData) {
-        OfferLevels(level);
-        // A level outside the five has no name: the item stays empty.
-        SetItemText(level, LevelName(kit->Grade()));
-    }
+    OfferLevels(level, wellData);
+    // A level outside the five has no name: the item stays empty.
+    if (wellData) SetItemText(level, LevelName(kit->Grade()));
     SetYesNoProp(Item(kSameDistanceId), kit->ValidSameDistance());
     SetYesNoProp(Item(kUseShootDataId), kit->UseShootData());
     SetYesNoProp(Item(kOnlyInStratumId), kit->OnlyInStratum());
@@ -87,17 +93,10 @@ LRESULT CLstSandStratum::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kTitleDirectionId:
             kit->SetTitleDirection(choice);
             break;
-        case kSourceTypeId: {
-            CBCGPProp* level = Item(kLevelId);
-            ClearChoice(level);
-            if (choice == kGraphicsSource) {
-                kit->DataType(DATA_GRAPHIC);
-            } else {
-                kit->DataType(DATA_WELL);
-                OfferLevels(level);
-            }
+        case kSourceTypeId:
+            kit->DataType(choice == kGraphicsSource ? DATA_GRAPHIC : DATA_WELL);
+            OfferLevels(Item(kLevelId), choice != kGraphicsSource);
             return 0;
-        }
         case kLevelId:
             kit->Grade(choice);
             break;

@@ -34,7 +34,8 @@ protected:
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void OfferLevels(CBCGPProp* item);
+    // The level item emptied, offering the five level names or none (it reads them either way).
+    void OfferLevels(CBCGPProp* item, bool offered);
     CBCGPProp* Item(DWORD_PTR id) { return m_wndPropList.FindItemByData(id); }
 
     CWpSandStratum* m_pKit = nullptr;

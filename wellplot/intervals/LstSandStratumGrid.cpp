@@ -50,12 +50,14 @@ const char* const kTextRows[] = {"层号",   "二类砂岩厚度", "一类砂岩
                                  "渗透率", "孔隙度",       "水淹级别",     "电测解释",     "井号"};
 
 // ---- cells <-> record fields ----
-// Each page reads and shows one cell at a time: an edit writes only the field of the cell edited, so
-// a field shown rounded ("%.2f") is never written back from its text. A reader answers false when
-// it refuses the cell's text; the record is then untouched.
+// A text cell shows its field as the refresh formats it. A row read back takes a cell that still
+// shows that text for the stored value as the stored value itself, so the display's rounding
+// ("0.123457" for 0.1234567, "12.35" for 12.345) never reaches the record; any other text is read by
+// its field's rule. A reader answers false when it refuses the cell's text and leaves the field as
+// it is. Colour and line-style cells hold their value itself and always read.
 CString Text(CGridCtrl& g, int row, int col) { return g.GetItemText(row, col); }
 
-void ShowShown(CGridCtrl& g, int row, int col, BOOL shown) { g.SetItemText(row, col, shown ? kTrue : kFalse); }
+CString ShownText(BOOL shown) { return shown ? kTrue : kFalse; }
 bool ReadShown(CGridCtrl& g, int row, int col, BOOL& shown) {
     shown = Text(g, row, col) == kTrue ? 1 : 0;
     return true;
@@ -84,16 +86,6 @@ bool ReadDecimals(CGridCtrl& g, int row, int col, int& field) {
     return true;
 }
 
-bool ReadColour(CGridCtrl& g, int row, int col, COLORREF& field) {
-    field = g.GetItemBkColour(row, col);
-    return true;
-}
-
-bool ReadStyle(CGridCtrl& g, int row, int col, UINT& field) {
-    field = g.GetItemGraphStyle(row, col);
-    return true;
-}
-
 using Fill = CLstSandStratumFill;
 using Line = CLstSandStratumLine;
 using TextPage = CLstSandStratumText;
@@ -103,11 +95,8 @@ using TextPage = CLstSandStratumText;
 static_assert(int{Fill::kRightCol} == int{Line::kRightCol} && int{Fill::kLeftCol} == int{Line::kLeftCol},
               "one span layout");
 template <class Option>
-void ShowSpanCell(CGridCtrl& g, int row, int col, const Option& o) {
-    if (col == Fill::kShownCol)
-        ShowShown(g, row, col, o.show);
-    else
-        g.SetItemText(row, col, numtext::Fixed(col == Fill::kLeftCol ? o.left : o.right, 6));
+CString SpanText(int col, const Option& o) {
+    return col == Fill::kShownCol ? ShownText(o.show) : numtext::Fixed(col == Fill::kLeftCol ? o.left : o.right, 6);
 }
 template <class Option>
 bool ReadSpanCell(CGridCtrl& g, int row, int col, Option& o) {
@@ -115,80 +104,136 @@ bool ReadSpanCell(CGridCtrl& g, int row, int col, Option& o) {
     return ReadNumber(g, row, col, col == Fill::kLeftCol ? o.left : o.right);
 }
 
-void ShowFill(CGridCtrl& g, int row, int col, Kit& kit, unsigned i) {
-    const Kit::FILLOPTION& o = kit.GetFillOption(i);
-    if (col <= Fill::kRightCol)
-        ShowSpanCell(g, row, col, o);
-    else
+// Each page's cells: the record of a row, the text of a text cell as the refresh shows it (false for
+// a colour or line-style cell), such a cell's value shown, and a cell read into a record.
+struct FillCells {
+    using Option = Kit::FILLOPTION;
+    static Option& Of(Kit& kit, unsigned i) { return kit.GetFillOption(i); }
+    static bool TextOf(int col, const Option& o, CString* text) {
+        if (col > Fill::kRightCol) return false;
+        *text = SpanText(col, o);
+        return true;
+    }
+    static void ShowValue(CGridCtrl& g, int row, int col, const Option& o) {
         g.SetItemBkColour(row, col, o.brush.fillColor);
-}
-bool ReadFill(CGridCtrl& g, int row, int col, Kit& kit, unsigned i) {
-    Kit::FILLOPTION& o = kit.GetFillOption(i);
-    return col <= Fill::kRightCol ? ReadSpanCell(g, row, col, o) : ReadColour(g, row, col, o.brush.fillColor);
-}
-
-void ShowLine(CGridCtrl& g, int row, int col, Kit& kit, unsigned i) {
-    const Kit::LINEOPTION& o = kit.GetLineOption(i);
-    if (col <= Line::kRightCol)
-        ShowSpanCell(g, row, col, o);
-    else if (col == Line::kLineStyleCol)
-        g.SetItemGraphStyle(row, col, o.pen.style);
-    else if (col == Line::kColorCol)
-        g.SetItemBkColour(row, col, o.pen.color);
-    else
-        g.SetItemText(row, col, numtext::Fixed(o.pen.width, 6));
-}
-bool ReadLine(CGridCtrl& g, int row, int col, Kit& kit, unsigned i) {
-    Kit::LINEOPTION& o = kit.GetLineOption(i);
-    if (col <= Line::kRightCol) return ReadSpanCell(g, row, col, o);
-    if (col == Line::kLineStyleCol) return ReadStyle(g, row, col, o.pen.style);
-    if (col == Line::kColorCol) return ReadColour(g, row, col, o.pen.color);
-    return ReadSize(g, row, col, 1, o.pen.width);
-}
-
-void ShowTextCell(CGridCtrl& g, int row, int col, Kit& kit, unsigned i) {
-    const Kit::TEXTOPTIONEX& o = kit.GetTextOption(i);
-    switch (col) {
-        case TextPage::kShownCol:
-            return ShowShown(g, row, col, o.show);
-        case TextPage::kPositionCol:
-            g.SetItemText(row, col, numtext::Fixed(o.position, 2));
-            return;
-        case TextPage::kFaceCol:
-            g.SetItemText(row, col, o.font.faceName);
-            return;
-        case TextPage::kSizeCol:
-            g.SetItemText(row, col, numtext::Fixed(o.font.size / numtext::kHundredths, 2));
-            return;
-        case TextPage::kColorCol:
-            g.SetItemBkColour(row, col, o.font.color);
-            return;
-        case TextPage::kDecimalsCol:
-            g.SetItemText(row, col, FormatString("%d", o.decimals));
-            return;
-        default:
-            return;
     }
-}
-bool ReadTextCell(CGridCtrl& g, int row, int col, Kit& kit, unsigned i) {
-    Kit::TEXTOPTIONEX& o = kit.GetTextOption(i);
-    switch (col) {
-        case TextPage::kShownCol:
-            return ReadShown(g, row, col, o.show);
-        case TextPage::kPositionCol:  // the text's position in the track
-            return ReadNumber(g, row, col, o.position, 0, 100);
-        case TextPage::kFaceCol:
-            o.font.SetFaceName(Text(g, row, col).GetString());
+    static bool Read(CGridCtrl& g, int row, int col, Option& o) {
+        if (col <= Fill::kRightCol) return ReadSpanCell(g, row, col, o);
+        o.brush.fillColor = g.GetItemBkColour(row, col);
+        return true;
+    }
+};
+
+struct LineCells {
+    using Option = Kit::LINEOPTION;
+    static Option& Of(Kit& kit, unsigned i) { return kit.GetLineOption(i); }
+    static bool TextOf(int col, const Option& o, CString* text) {
+        if (col == Line::kLineStyleCol || col == Line::kColorCol) return false;
+        *text = col <= Line::kRightCol ? SpanText(col, o) : numtext::Fixed(o.pen.width, 6);
+        return true;
+    }
+    static void ShowValue(CGridCtrl& g, int row, int col, const Option& o) {
+        if (col == Line::kLineStyleCol)
+            g.SetItemGraphStyle(row, col, o.pen.style);
+        else
+            g.SetItemBkColour(row, col, o.pen.color);
+    }
+    static bool Read(CGridCtrl& g, int row, int col, Option& o) {
+        if (col <= Line::kRightCol) return ReadSpanCell(g, row, col, o);
+        if (col == Line::kLineStyleCol) {
+            o.pen.style = g.GetItemGraphStyle(row, col);
             return true;
-        case TextPage::kSizeCol:
-            return ReadSize(g, row, col, numtext::kHundredths, o.font.size);
-        case TextPage::kColorCol:
-            return ReadColour(g, row, col, o.font.color);
-        case TextPage::kDecimalsCol:
-            return ReadDecimals(g, row, col, o.decimals);
-        default:
-            return false;
+        }
+        if (col == Line::kColorCol) {
+            o.pen.color = g.GetItemBkColour(row, col);
+            return true;
+        }
+        return ReadSize(g, row, col, 1, o.pen.width);
     }
+};
+
+struct TextCells {
+    using Option = Kit::TEXTOPTIONEX;
+    static Option& Of(Kit& kit, unsigned i) { return kit.GetTextOption(i); }
+    static bool TextOf(int col, const Option& o, CString* text) {
+        switch (col) {
+            case TextPage::kShownCol:
+                *text = ShownText(o.show);
+                return true;
+            case TextPage::kPositionCol:
+                *text = numtext::Fixed(o.position, 2);
+                return true;
+            case TextPage::kFaceCol:
+                *text = o.font.faceName;
+                return true;
+            case TextPage::kSizeCol:
+                *text = numtext::Fixed(o.font.size / numtext::kHundredths, 2);
+                return true;
+            case TextPage::kDecimalsCol:
+                *text = FormatString("%d", o.decimals);
+                return true;
+            default:
+                return false;
+        }
+    }
+    static void ShowValue(CGridCtrl& g, int row, int col, const Option& o) {
+        g.SetItemBkColour(row, col, o.font.color);
+    }
+    static bool Read(CGridCtrl& g, int row, int col, Option& o) {
+        switch (col) {
+            case TextPage::kShownCol:
+                return ReadShown(g, row, col, o.show);
+            case TextPage::kPositionCol:  // the text's position in the track
+                return ReadNumber(g, row, col, o.position, 0, 100);
+            case TextPage::kFaceCol:
+                o.font.SetFaceName(Text(g, row, col).GetString());
+                return true;
+            case TextPage::kSizeCol:
+                return ReadSize(g, row, col, numtext::kHundredths, o.font.size);
+            case TextPage::kColorCol:
+                o.font.color = g.GetItemBkColour(row, col);
+                return true;
+            case TextPage::kDecimalsCol:
+                return ReadDecimals(g, row, col, o.decimals);
+            default:
+                return false;
+        }
+    }
+};
+
+template <class Cells>
+void ShowCell(CGridCtrl& g, int row, int col, Kit& kit, unsigned i) {
+    const typename Cells::Option& o = Cells::Of(kit, i);
+    if (CString text; Cells::TextOf(col, o, &text))
+        g.SetItemText(row, col, text);
+    else
+        Cells::ShowValue(g, row, col, o);
+}
+
+// Row row back into record i, every data cell of it (columns from 1; edited[col] tells the cells
+// changed since the grid last showed the record). A cell that still shows the refresh's text of
+// its field stands for the stored field. An edited cell whose text the field refuses keeps the
+// field and is listed in refused; when every edited cell is refused the record stays as it is and
+// the answer is false. A cell not edited that does not read keeps its field.
+template <class Cells>
+bool ReadRow(CGridCtrl& g, int row, Kit& kit, unsigned i, const std::vector<bool>& edited, std::vector<int>* refused) {
+    typename Cells::Option& stored = Cells::Of(kit, i);
+    typename Cells::Option read = stored;
+    bool anyEdited = false;
+    bool taken = false;
+    for (int col = 1; col < static_cast<int>(edited.size()); ++col) {
+        if (CString shown; Cells::TextOf(col, stored, &shown) && Text(g, row, col) == shown) continue;
+        const bool ok = Cells::Read(g, row, col, read);
+        if (!edited[col]) continue;
+        anyEdited = true;
+        if (ok)
+            taken = true;
+        else
+            refused->push_back(col);
+    }
+    if (anyEdited && !taken) return false;
+    stored = read;
+    return true;
 }
 
 }  // namespace
@@ -200,23 +245,22 @@ struct SandStratumGridDef {
     const char* const* rows;
     int rowCount;
     unsigned (Kit::*count)();
-    // One cell of row and column into the grid from record i, or from the grid into it.
+    // One cell of row and column shown from record i; a row read back into record i.
     void (*show)(CGridCtrl&, int, int, Kit&, unsigned);
-    bool (*read)(CGridCtrl&, int, int, Kit&, unsigned);
+    bool (*readRow)(CGridCtrl&, int, Kit&, unsigned, const std::vector<bool>&, std::vector<int>*);
 };
 
 namespace {
-template <std::size_t C, std::size_t R>
-constexpr SandStratumGridDef Grid(UINT id, const ColumnDef (&c)[C], const char* const (&r)[R], unsigned (Kit::*count)(),
-                                  void (*show)(CGridCtrl&, int, int, Kit&, unsigned),
-                                  bool (*read)(CGridCtrl&, int, int, Kit&, unsigned)) {
-    return {id, c, static_cast<int>(C), r, static_cast<int>(R), count, show, read};
+template <class Cells, std::size_t C, std::size_t R>
+constexpr SandStratumGridDef Grid(UINT id, const ColumnDef (&c)[C], const char* const (&r)[R],
+                                  unsigned (Kit::*count)()) {
+    return {id, c, static_cast<int>(C), r, static_cast<int>(R), count, ShowCell<Cells>, ReadRow<Cells>};
 }
 
 const SandStratumGridDef kGrids[] = {
-    Grid(CLstSandStratumFill::kGridId, kFillColumns, kFillRows, &Kit::GetFillOptionCount, ShowFill, ReadFill),
-    Grid(CLstSandStratumLine::kGridId, kLineColumns, kLineRows, &Kit::GetLineOptionCount, ShowLine, ReadLine),
-    Grid(CLstSandStratumText::kGridId, kTextColumns, kTextRows, &Kit::GetTextOptionCount, ShowTextCell, ReadTextCell),
+    Grid<FillCells>(CLstSandStratumFill::kGridId, kFillColumns, kFillRows, &Kit::GetFillOptionCount),
+    Grid<LineCells>(CLstSandStratumLine::kGridId, kLineColumns, kLineRows, &Kit::GetLineOptionCount),
+    Grid<TextCells>(CLstSandStratumText::kGridId, kTextColumns, kTextRows, &Kit::GetTextOptionCount),
 };
 }  // namespace
 
@@ -280,13 +324,12 @@ void CLstSandStratumGrid::UpdateBCGPProperty(long object, CString) {
 }
 
 // ---- write-back -------------------------------------------------------------------------------------
-Kit* CLstSandStratumGrid::RecordKit(int row, int col) {
+Kit* CLstSandStratumGrid::RecordKit(int row) {
     Kit* kit = wellplot::CurrentKit<Kit>(*this);
     if (!kit) return nullptr;
     m_pKit = kit;
-    const SandStratumGridDef& def = Def();
-    const bool cell = row >= 1 && row < m_grid.GetRowCount() && col >= 1 && col < def.columnCount;
-    return cell && static_cast<unsigned>(row) <= (kit->*def.count)() ? kit : nullptr;
+    const bool data = row >= 1 && row < m_grid.GetRowCount();
+    return data && static_cast<unsigned>(row) <= (kit->*Def().count)() ? kit : nullptr;
 }
 
 void CLstSandStratumGrid::Redraw() {
@@ -295,9 +338,31 @@ void CLstSandStratumGrid::Redraw() {
     UpdateView();
 }
 
-bool CLstSandStratumGrid::ApplyGridCell(int row, int col) {
-    Kit* kit = RecordKit(row, col);
-    if (!kit || !Def().read(m_grid, row, col, *kit, static_cast<unsigned>(row - 1))) return false;
+bool CLstSandStratumGrid::Edited(int row, int col) {
+    const ShownCell* before = Remembered(row, col);
+    return !before || m_grid.GetItemText(row, col) != before->text ||
+           m_grid.GetItemBkColour(row, col) != before->colour || m_grid.GetItemGraphStyle(row, col) != before->style;
+}
+
+// A row of a record read back, a cell refused showing what it showed before; a row without a
+// record takes nothing and its edited cells show what they showed before.
+bool CLstSandStratumGrid::ReadRow(int row) {
+    const SandStratumGridDef& def = Def();
+    std::vector<bool> edited(static_cast<std::size_t>(def.columnCount));
+    for (int col = 1; col < def.columnCount; ++col) edited[col] = Edited(row, col);
+    std::vector<int> refused;
+    Kit* kit = RecordKit(row);
+    if (!kit) {
+        for (int col = 1; col < def.columnCount; ++col)
+            if (edited[col]) refused.push_back(col);
+    }
+    const bool written = kit && def.readRow(m_grid, row, *kit, static_cast<unsigned>(row - 1), edited, &refused);
+    for (int col : refused) ShowCellBefore(row, col);
+    return written;
+}
+
+bool CLstSandStratumGrid::ApplyGridRow(int row) {
+    if (!ReadRow(row)) return false;
     RememberCells();
     Redraw();
     return true;
@@ -325,22 +390,14 @@ void CLstSandStratumGrid::ShowCellBefore(int row, int col) {
     m_grid.SetItemGraphStyle(row, col, before->style);
 }
 
-// The grid's command after a block edit: every cell of the block whose row has a record is read
-// back, then one redraw when any was taken. A cell refused, or one of a row without a record, shows
-// its text from before again, as after a single edit. An empty block writes nothing.
+// The grid's command after a block edit: every row of the block is read back as after a single
+// edit, then one redraw when any record was written. An empty block writes nothing.
 BOOL CLstSandStratumGrid::OnCommand(WPARAM wParam, LPARAM) {
     if (wParam != Def().gridId) return TRUE;
     const CCellRange range = m_grid.GetSelectedCellRange();
     if (range.Count() == 0) return TRUE;
     bool written = false;
-    for (int row = range.GetMinRow(); row <= range.GetMaxRow(); ++row)
-        for (int col = range.GetMinCol(); col <= range.GetMaxCol(); ++col) {
-            Kit* kit = RecordKit(row, col);
-            if (kit && Def().read(m_grid, row, col, *kit, static_cast<unsigned>(row - 1)))
-                written = true;
-            else if (row >= 1 && col >= 1)  // the fixed row and column take no edit
-                ShowCellBefore(row, col);
-        }
+    for (int row = std::max(range.GetMinRow(), 1); row <= range.GetMaxRow(); ++row) written = ReadRow(row) || written;
     RememberCells();
     if (written) Redraw();
     return TRUE;
