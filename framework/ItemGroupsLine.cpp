@@ -224,8 +224,10 @@ void GetShowLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index, bool* show) {
 // ---- arrows ---------------------------------------------------------------------------------------------
 
 int ReadArrowType(CBCGPProp* item) {
-    int type = kArrowOther.value;
-    if (FixedListOf(item)) ReadFixedList(item, &type);
+    const int type = ArrowTypeFromText(ItemText(item));
+    // A fixed list, read through its one reader, shows the option standing for the type taken.
+    int read = type;
+    if (FixedListOf(item)) ReadFixedList(item, &read);
     return type;
 }
 
@@ -237,9 +239,12 @@ void SetArrowLineProp(CBCGPProp* group, CQXObjectPolyline* line) {
     if (!group || !line) return;
     CArrow* arrows[] = {line->GetBegArrow(), line->GetEndArrow()};
     for (int i = 0; i < 2; ++i) {
-        // The style items offer every type from the start: only the type shown follows the line.
-        if (CBCGPProp* item = group->GetSubItem(3 + i))
-            item->SetValue(_variant_t(ArrowTypeToText(arrows[i]->GetArrowType())));
+        CBCGPProp* item = group->GetSubItem(3 + i);
+        if (!item) continue;
+        // Every arrow type is offered again, whatever options the item held.
+        item->RemoveAllOptions();
+        for (const TextValue& type : kArrowTypes) item->AddOption(type.text);
+        item->SetValue(_variant_t(ArrowTypeToText(arrows[i]->GetArrowType())));
     }
     if (CBCGPProp* size = group->GetSubItem(5))
         size->SetValue(_variant_t(numtext::Fixed(arrows[0]->GetArrowLength(), 2)));
@@ -247,6 +252,7 @@ void SetArrowLineProp(CBCGPProp* group, CQXObjectPolyline* line) {
 
 void ApplyArrowProp(CBCGPProp* item, CQXObject* object, int index) {
     if (!item || !object || index < 0 || index > 2) return;
+    // The type is the item's text read as an arrow type, whatever kind of item holds it.
     const int type = index == 2 ? 0 : ReadArrowType(item);
     CQXLayer* layer = object->GetLayer();
     if (!layer) return;

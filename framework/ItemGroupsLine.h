@@ -59,14 +59,14 @@ TESSALY_API bool GetLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index);
 TESSALY_API void GetShowLineSubProp(CBCGPProp* item, QXLOGPEN& pen, int index, bool* show);
 
 // ---- arrows: 0 none, 1 simple, 2 right-angled ----------------------------------------------------
-// The type an arrow style item of a CreateLineProp group stands for, read through its list (any
-// other text is no arrow), which then shows the type taken.
+// The type an arrow style item stands for: its text read by ArrowTypeFromText, whatever kind of
+// item holds it. A fixed list (a CreateLineProp group's) then shows the option for the type taken.
 TESSALY_API int ReadArrowType(CBCGPProp* item);
 // "简单样式" 1, "直角样式" 2, any other text 0 (no arrow).
 TESSALY_API int ArrowTypeFromText(CString text);
 TESSALY_API CString ArrowTypeToText(int type);
 // Fills the arrow sub-items (positions 3, 4, 5) of a CreateLineProp group made with arrows: both
-// styles and the begin arrow's length.
+// styles, each offering exactly the three arrow types, and the begin arrow's length.
 TESSALY_API void SetArrowLineProp(CBCGPProp* group, CQXObjectPolyline* line);
 // Writes an edited arrow sub-item (0 begin style, 1 end style, 2 size for both ends) to every
 // selected polyline of the object's layer with the object's type name. A size of 0 or less, or

@@ -43,8 +43,9 @@ double CBCGPropFloat::JudgeFigure(CString text, bool) const { return JudgeFloatT
 
 bool CBCGPropFloat::Keeps(const CString& text, _variant_t* kept) const {
     if (std::fabs(JudgeFigure(text, false) - FLT_MAX) < FLT_EPSILON) return false;
-    // Not a number the item's type can hold (a 16-bit value of 70000, a single-precision value of 1e39).
+    // Not a number the item's own field can hold (a 16-bit value of 70000, a single-precision value of 1e39).
     if (!numtext::TextToVariant(text, OwnType(), kept)) return false;
+    if (KeptType() != OwnType() && !numtext::TextToVariant(text, KeptType(), kept)) return false;
     // The list reads what the item keeps (the number, or the text itself for a text value).
     return !m_rule || m_rule(VariantToText(*kept));
 }

@@ -2,9 +2,12 @@
 // zero shows as zero, so the item never shows a text it would refuse). A typed text that is
 // not an acceptable number is silently dropped: the edit closes and the previous value stays.
 // The grid still reports that edit; the item remembers that it refused the text, so the pane
-// writes nothing and the item shows its text from before the edit again. Every text, typed or set
-// by code, becomes the item's own type, the type of the value it was made with (a number, or a
-// text the list reads whole), whatever the item held since.
+// writes nothing and the item shows its text from before the edit again. Whether a text is taken
+// is one answer, typed or set by code: the filter, a number the item's own field (the type it was
+// made with) holds, and the list's rule. A text taken becomes the type of the value the item holds
+// when it comes: a number where code last wrote a number, a text where code last wrote a text
+// ("14" typed after a refresh wrote "12.00" stays "14"). A text set by code is held, once the grid
+// reports it, as the same text typed over the value it replaced.
 #pragma once
 
 #include <functional>
@@ -31,7 +34,7 @@ public:
     CString FormatProperty() override;
 
     // Converts the value in place when its type differs; a failed conversion throws _com_error.
-    // Texts are read into that type from then on.
+    // Its field holds that type from then on.
     void ChangeType(VARTYPE type);
     void SetDecimalDigit(int digits) { m_nDigits = digits < 0 ? 0 : digits; }
     int GetDecimalDigit() const { return m_nDigits; }
@@ -42,9 +45,11 @@ public:
     void SetTextRule(TextRule rule) { m_rule = std::move(rule); }
 
 protected:
-    // The filter, then the text in the item's own type (a number that type cannot hold is refused),
-    // then the list's rule on what the item would keep.
+    // The filter, a number the item's own type holds, the text in the type kept, then the list's
+    // rule on what the item would keep.
     bool Keeps(const CString& text, _variant_t* kept) const override;
+    // The type of the value held.
+    VARTYPE TypeForText(const _variant_t& held) const override { return held.vt; }
 
 private:
     // The number the text means, or FLT_MAX when the filter refuses it (JudgeFloatText).

@@ -6,14 +6,18 @@
 
 CJudgedProp::CJudgedProp(const CString& name, const _variant_t& value, const char* description, DWORD_PTR data,
                          const char* editMask, const char* editTemplate, const char* validChars)
-    : CBCGPProp(name, value, description, data, editMask, editTemplate, validChars), m_ownType(value.vt) {}
+    : CBCGPProp(name, value, description, data, editMask, editTemplate, validChars),
+      m_ownType(value.vt),
+      m_keptType(value.vt),
+      m_reportType(value.vt) {}
 
 CJudgedProp::CJudgedProp(const CString& groupName, DWORD_PTR data, BOOL isValueList)
-    : CBCGPProp(groupName, data, isValueList), m_ownType(VT_EMPTY) {}
+    : CBCGPProp(groupName, data, isValueList), m_ownType(VT_EMPTY), m_keptType(VT_EMPTY), m_reportType(VT_EMPTY) {}
 
 BOOL CJudgedProp::TextToVar(const CString& text) {
     // A refused text is taken with the value untouched; the item then shows its text from before the edit again.
     _variant_t kept;
+    m_keptType = TypeForText(m_varValue);
     m_bRefused = !Keeps(text, &kept);
     m_bReported = FALSE;
     if (!m_bRefused) m_varValue = kept;
@@ -27,11 +31,13 @@ void CJudgedProp::SetValue(const _variant_t& value) {
     CBCGPProp::SetValue(value);
     _variant_t kept;
     m_bReported = !IsValueRefused();
+    if (m_bReported) m_reportType = m_keptType = TypeForText(GetValueBefore());
     m_bRefused = m_bReported && !Keeps(VariantToText(GetValue()), &kept);
 }
 
 void CJudgedProp::TakeReport() {
     _variant_t kept;
+    m_keptType = m_reportType;
     if (!m_bReported || m_bRefused || !Keeps(VariantToText(m_varValue), &kept)) return;
     if (kept == m_varValue) return;
     // The value the report replaced stays the one a later refusal puts back.
@@ -47,5 +53,5 @@ CBCGPropSizeText::CBCGPropSizeText(const CString& name, const _variant_t& value,
     : CJudgedProp(name, value, description, data), m_rule(std::move(rule)) {}
 
 bool CBCGPropSizeText::Keeps(const CString& text, _variant_t* kept) const {
-    return Takes(text) && numtext::TextToVariant(text, OwnType(), kept);
+    return Takes(text) && numtext::TextToVariant(text, KeptType(), kept);
 }

@@ -36,8 +36,8 @@ TextRule ReaderRule(bool (*reader)(const CString&, Arg, T*), std::common_type_t<
 }
 
 // An item that judges every text it gets, typed, picked or set by code, by one reading of its own
-// (Keeps): the text in the item's own type, the type of the value it was made with whatever it
-// held since, and the rule its list reads it by. A refused text is dropped: the edit closes, the
+// (Keeps): the text in the type the item reads texts into (KeptType: by default its own type, the
+// type of the value it was made with, whatever it held since), and the rule its list reads it by. A refused text is dropped: the edit closes, the
 // value stays, and the item remembers the refusal so that the pane writes nothing and the item
 // shows its text from before the edit again. A text set by code is read as the same text typed.
 class TESSALY_API CJudgedProp : public CBCGPProp {
@@ -65,8 +65,13 @@ protected:
     // A group (that may show a value): its texts are kept as texts.
     CJudgedProp(const CString& groupName, DWORD_PTR data, BOOL isValueList);
 
-    // What the item keeps for a text, in the item's own type, or false when it refuses the text.
+    // What the item keeps for a text, in KeptType(), or false when it refuses the text.
     virtual bool Keeps(const CString& text, _variant_t* kept) const = 0;
+    // The type a text is kept in while the item holds held: for a text set by code, held is the
+    // value it replaced, so the text is kept as the same text typed would be.
+    virtual VARTYPE TypeForText(const _variant_t& held) const { return m_ownType; }
+    // The type of the text being judged (TypeForText of the value held when it came).
+    VARTYPE KeptType() const { return m_keptType; }
     VARTYPE OwnType() const { return m_ownType; }
     // Code that converts the item's value to another type makes that type the item's own.
     void SetOwnType(VARTYPE type) { m_ownType = type; }
@@ -75,6 +80,9 @@ private:
     BOOL m_bRefused = FALSE;
     BOOL m_bReported = FALSE;
     VARTYPE m_ownType;
+    VARTYPE m_keptType;
+    // The type the text set by code is kept in once the grid reports it.
+    VARTYPE m_reportType;
 };
 
 class TESSALY_API CBCGPropSizeText : public CJudgedProp {

@@ -1,7 +1,5 @@
 #include "framework/PropStyleCombox.h"
 
-#include <climits>
-
 #include "framework/FillColorCombox.h"
 #include "framework/NumberText.h"
 #include "hosttypes/Kestrel/GraphTools.h"
@@ -34,7 +32,7 @@ CPropStyleCombox::CPropStyleCombox(const CString& name, int value, int kind, con
 }
 
 CPropStyleCombox::CPropStyleCombox(const CString& name, CString faceName, const char* description, DWORD_PTR data)
-    : CBCGPProp(name, _variant_t(faceName), description, data), m_nKind(kFontFace) {
+    : CBCGPProp(name, _variant_t(faceName), description, data), m_strFaceName(faceName), m_nKind(kFontFace) {
     m_bIsValueList = TRUE;
     AllowEdit(FALSE);
 }
@@ -46,27 +44,28 @@ void CPropStyleCombox::SetStyleGroup(CString name, bool flag) {
 
 void CPropStyleCombox::AddStyleGroup(CString name, bool flag) { m_styleGroups.emplace_back(flag, name); }
 
-_variant_t CPropStyleCombox::StyleValue(UINT value) const {
-    // A colour keeps its bits, as a colour item holds it and as the colour entries write it ("%d");
-    // a style number stays the number the style entries write ("%u").
-    if (m_nKind == kFillColor || value <= static_cast<UINT>(INT_MAX)) return _variant_t(static_cast<int>(value));
-    return _variant_t(value);
-}
-
-UINT CPropStyleCombox::GetVal() const {
-    const _variant_t& value = GetValue();
-    if (value.vt == VT_I4) return static_cast<UINT>(value.lVal);
-    if (value.vt == VT_UI4) return value.ulVal;
-    // A text (code may show one) reads as its leading number, as a picked entry's text does.
-    long long number = 0;
-    if (!numtext::LeadingInteger(VariantToText(value), &number)) return 0;
-    return static_cast<UINT>(number);
-}
-
 void CPropStyleCombox::SetVal(UINT& value) {
-    const _variant_t shown = StyleValue(value);
-    if (GetValue() == shown) return;
-    SetValue(shown);
+    if (value == m_nPicked) return;
+    m_bPickTaken = false;
+    m_nPicked = value;
+    // An open editor shows what code wrote, as the cell does: leaving it as it shows is no edit.
+    if (m_bInPlaceEdit && m_pWndInPlace && m_nKind != kFontFace) {
+        const CString shown = GetShownText();
+        m_pWndInPlace->SetWindowText(shown);
+        if (m_pWndCombo) m_pWndCombo->SetCurSel(m_pWndCombo->FindStringExact(-1, shown));
+    }
+    Redraw();
+}
+
+CString CPropStyleCombox::GetShownText() {
+    if (m_nKind == kFontFace) return CBCGPProp::GetShownText();
+    // The entries write a colour as "%d" and a style number as "%u".
+    CString text;
+    if (m_nKind == kFillColor)
+        text.Format("%d", static_cast<int>(m_nPicked));
+    else
+        text.Format("%u", m_nPicked);
+    return text;
 }
 
 CWnd* CPropStyleCombox::CreateInPlaceEdit(CRect rect, BOOL& defaultFormat) {
@@ -81,10 +80,38 @@ void CPropStyleCombox::OnSelectCombo() {
     if (!m_pWndCombo || !m_pWndInPlace) return;
     const int sel = m_pWndCombo->GetCurSel();
     if (sel < 0) return;
-    // The entries' texts are the style numbers (or colours) themselves: the commit takes the
-    // entry's text as the value, unless it is the style drawn.
-    m_pWndInPlace->SetWindowText(m_pWndCombo->GetLBText(sel));
-    OnUpdateValue();
+    const CString text = m_pWndCombo->GetLBText(sel);
+    m_pWndInPlace->SetWindowText(text);
+    // The commit is judged against what the item shows, then the grid converts the text into the
+    // variant; the change is reported once the drop-down has closed, so the list reads both values.
+    const bool taken = OnUpdateValue() && !IsCommitUnchanged();
+    if (!taken) {
+        // The drop-down wrote its choice into the face name: a pick not taken leaves it as it was.
+        m_strFaceName = m_strFaceOpened;
+        return;
+    }
+    m_bPickTaken = true;
+    m_nPickedBefore = m_nPicked;
+    m_strFaceBefore = m_strFaceOpened;
+    if (m_nKind == kFontFace) return;
+    // The entries' texts are the style numbers (or colours) themselves.
+    long long picked = 0;
+    numtext::LeadingInteger(text, &picked);
+    m_nPicked = static_cast<UINT>(picked);
+    Redraw();
+}
+
+void CPropStyleCombox::SetValue(const _variant_t& value) {
+    m_bPickTaken = false;
+    CBCGPProp::SetValue(value);
+}
+
+void CPropStyleCombox::PutBackValueBefore() {
+    if (m_bPickTaken) {
+        m_nPicked = m_nPickedBefore;
+        m_strFaceName = m_strFaceBefore;
+    }
+    CBCGPProp::PutBackValueBefore();
 }
 
 CComboBox* CPropStyleCombox::CreateCombo(CWnd* parent, CRect rect) {
@@ -115,12 +142,11 @@ CComboBox* CPropStyleCombox::CreateCombo(CWnd* parent, CRect rect) {
         return nullptr;
     }
     const CString firstGroup = m_styleGroups.empty() ? CString() : m_styleGroups.front().second;
-    m_nComboStyle = GetVal();
-    m_strComboFace = GetFaceName();
+    m_strFaceOpened = m_strFaceName;
     switch (m_nKind) {
         case kPointStyle: {
             CPointStyleCombox* points = static_cast<CPointStyleCombox*>(combo);
-            points->Initialize(&m_nComboStyle);
+            points->Initialize(&m_nPicked);
             if (!m_styleGroups.empty()) points->SetStyleGroup(firstGroup, m_styleGroups.front().first ? 1 : 0);
             for (std::size_t i = 1; i < m_styleGroups.size(); ++i)
                 points->AddStyleGroup(m_styleGroups[i].second, m_styleGroups[i].first ? 1 : 0);
@@ -129,13 +155,13 @@ CComboBox* CPropStyleCombox::CreateCombo(CWnd* parent, CRect rect) {
         case kLineStyle:
         case kFillStyle: {
             CGraphStyleCombox* styles = static_cast<CGraphStyleCombox*>(combo);
-            styles->Initialize(&m_nComboStyle);
+            styles->Initialize(&m_nPicked);
             styles->SetStyleGroup(firstGroup, TRUE);
             break;
         }
         case kFontFace: {
             CFontNameBox* faces = static_cast<CFontNameBox*>(combo);
-            faces->Initialize(&m_strComboFace);
+            faces->Initialize(&m_strFaceName);
             faces->SetDisplayUseRealFont(FALSE);
             break;
         }
@@ -157,7 +183,7 @@ void CPropStyleCombox::OnDrawValue(CDC* dc, CRect rect) {
         dc->SetWindowOrg(0, 0);
         dc->DPtoLP(&logical);
     }
-    const UINT shown = GetVal();
+    const UINT shown = m_nPicked;
     switch (m_nKind) {
         case kPointStyle: {
             QXLOGPOINT point;

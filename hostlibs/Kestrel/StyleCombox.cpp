@@ -8,6 +8,10 @@ IMPLEMENT_DYNAMIC(CFillStyleCombox, CGraphStyleCombox)
 IMPLEMENT_DYNAMIC(CPointStyleCombox, CGraphStyleCombox)
 IMPLEMENT_DYNAMIC(CFontNameBox, CComboBox)
 
+BEGIN_MESSAGE_MAP(CFontNameBox, CComboBox)
+ON_CONTROL_REFLECT(CBN_SELCHANGE, OnSelchange)
+END_MESSAGE_MAP()
+
 namespace kestrel {
 const char* const kFontFaces[] = {"宋体",       "黑体", "楷体", "仿宋", "微软雅黑", "隶书", "Arial", "Times New Roman",
                                   "Courier New"};
@@ -141,9 +145,15 @@ void CPointStyleCombox::DrawSample(CDC* dc, UINT style, const CRect& rect) const
 // ---- CFontNameBox -------------------------------------------------------------------------------
 
 void CFontNameBox::Initialize(CString* face) {
+    m_face = face;
     ResetContent();
     for (int i = 0; i < kestrel::kFontFaceCount; ++i) SetItemData(AddString(kestrel::kFontFaces[i]), i);
     if (face) SetCurSel(FindStringExact(-1, *face));
+}
+
+void CFontNameBox::OnSelchange() {
+    const int sel = GetCurSel();
+    if (m_face && sel >= 0) *m_face = GetLBText(sel);
 }
 
 void CFontNameBox::MeasureItem(LPMEASUREITEMSTRUCT mis) {

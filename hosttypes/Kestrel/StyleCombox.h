@@ -84,8 +84,8 @@ class CFontNameBox : public CComboBox {
     DECLARE_DYNAMIC(CFontNameBox)
 public:
     CFontNameBox() = default;
-    // Lists the faces and selects the one behind the pointer when it is listed (the pointer
-    // is only read; NULL: nothing selected).
+    // Lists the faces and selects the one behind the pointer when it is listed (NULL: nothing
+    // selected). The box keeps the pointer: an entry chosen in it is written there.
     void Initialize(CString* face);
     // Nonzero: each entry is drawn in its own face; zero: in the box's font.
     void SetDisplayUseRealFont(int useRealFont) { m_realFont = useRealFont != 0; }
@@ -94,6 +94,11 @@ public:
     void DrawItem(LPDRAWITEMSTRUCT dis) override;
     void MeasureItem(LPMEASUREITEMSTRUCT mis) override;
 
+protected:
+    void OnSelchange();
+    DECLARE_MESSAGE_MAP()
+
 private:
+    CString* m_face = nullptr;
     bool m_realFont = true;
 };

@@ -449,7 +449,9 @@ BOOL CBCGPProp::OnEdit(LPPOINT) {
         m_pWndCombo = CreateCombo(m_pWndList, rectCombo);
         if (m_pWndCombo) {
             for (const CString& option : m_lstOptions) m_pWndCombo->AddString(option);
-            m_pWndCombo->SetCurSel(m_pWndCombo->FindStringExact(-1, shown));
+            // A drop-down its item made with a choice of its own (a picker opening on the value it
+            // keeps) keeps that choice; any other opens on the text shown.
+            if (m_pWndCombo->GetCurSel() < 0) m_pWndCombo->SetCurSel(m_pWndCombo->FindStringExact(-1, shown));
         }
     }
     m_bInPlaceEdit = TRUE;

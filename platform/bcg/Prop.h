@@ -102,8 +102,9 @@ public:
     // showed before the change, which a refusal puts back).
     const _variant_t& GetValueBefore() const { return m_varValueBefore; }
     // Shows the value before again (through SetValue); the value before stays what it was, so a
-    // second call changes nothing.
-    void PutBackValueBefore();
+    // second call changes nothing. An item that keeps a value of its own beside the variant (a
+    // picker's style drawn) puts that back too.
+    virtual void PutBackValueBefore();
     const _variant_t& GetOriginalValue() const { return m_varValueOrig; }
     void SetOriginalValue(const _variant_t& value);
     void ResetOriginalValue();  // value := original value

@@ -3,6 +3,7 @@
 #include "ItemPane.h"
 #include "driver/GridDriver.h"
 #include "framework/ItemGroupsBasic.h"
+#include "framework/ItemGroupsLine.h"
 #include "framework/PropDigits.h"
 #include "framework/PropFloat.h"
 #include "framework/PropStyleCombox.h"
@@ -205,6 +206,47 @@ TEST(FontGroups, RefusedSizeTypedOnAPaneKeepsTheValue) {
     const CBCGPProp* changed = pane.changes.back().item;
     GetFontSubProp(const_cast<CBCGPProp*>(changed), font, static_cast<int>(changed->GetData() - 5100 - 1));
     EXPECT_FLOAT_EQ(font.size, 1250);
+    pane.DestroyWindow();
+}
+
+// A float size or width that a writer gave its "%.2f" text holds a text: a number typed then stays
+// the text typed, as the value's type is ("14", not "14.00"), and the reader reads it.
+TEST(FontGroups, ANumberTypedOverTheTextAWriterShowedStaysText) {
+    HostWindow host;
+    constexpr DWORD_PTR kFontGroupId = 5100, kLineGroupId = 5200;
+    CBCGPProp* fontGroup = nullptr;
+    CBCGPProp* lineGroup = nullptr;
+    ItemPane pane([&](CBCGPPropList& grid) {
+        fontGroup = CreateFontPropFloatSize("字体", kFontGroupId);
+        grid.AddProperty(fontGroup);
+        lineGroup = CreateLineFloatProp("线", kLineGroupId);
+        grid.AddProperty(lineGroup);
+    });
+    ASSERT_TRUE(pane.Open(host));
+    platform::GridDriver driver(&pane.GetPropList());
+    QXLOGFONT font;
+    font.size = 1200;
+    SetFontProp(fontGroup, font);
+    QXLOGPEN pen;
+    pen.width = 25;
+    SetLineProp(lineGroup, pen);
+    CBCGPProp* size = fontGroup->GetSubItem(1);
+    CBCGPProp* width = lineGroup->GetSubItem(1);
+    EXPECT_EQ(size->FormatProperty(), "12.00");
+    EXPECT_EQ(width->FormatProperty(), "0.25");
+    for (CBCGPProp* item : {size, width}) {
+        EXPECT_TRUE(driver.TypeText(item, "14"));
+        EXPECT_EQ(item->FormatProperty(), "14");
+        EXPECT_EQ(item->GetValue().vt, VT_BSTR);
+    }
+    GetFontSubProp(size, font, 1);
+    EXPECT_FLOAT_EQ(font.size, 1400);
+    ASSERT_TRUE(GetLineSubProp(width, pen, 1));
+    EXPECT_FLOAT_EQ(pen.width, 1400);
+    // Written as a number (EnableFontProp), a number typed is a number again.
+    EnableFontProp(fontGroup, font, true);
+    EXPECT_TRUE(driver.TypeText(size, "15"));
+    EXPECT_EQ(size->FormatProperty(), "15.00");
     pane.DestroyWindow();
 }
 

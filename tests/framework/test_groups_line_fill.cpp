@@ -133,7 +133,7 @@ TEST(LineGroups, ShowLineWritesOnlyWhenShownWhileEnableLineAlwaysWrites) {
     SetShowLineProp(shown.get(), pen, false);
     EXPECT_EQ(Text(shown->GetSubItem(0)), "否");
     for (int i = 1; i <= 3; ++i) EXPECT_FALSE(shown->GetSubItem(i)->IsEnabled());
-    EXPECT_EQ(Picker(shown->GetSubItem(1))->GetVal(), 1u);  // the style the group was made with
+    EXPECT_EQ(Picker(shown->GetSubItem(1))->GetVal(), 0u);  // nothing written: no style picked yet
     EXPECT_EQ(Colour(shown->GetSubItem(3))->GetColor(), 0u);
 
     SetShowLineProp(shown.get(), pen, true);
@@ -203,10 +203,13 @@ TEST(LineGroups, SetArrowLinePropResetsOptionsAndShowsTheBeginLength) {
     line.GetEndArrow()->SetArrowType(1);
     line.GetBegArrow()->SetArrowLength(2.5);
     line.GetEndArrow()->SetArrowLength(9);
+    // Whatever options the items held, they offer the three types again.
+    group->GetSubItem(3)->AddOption("箭头");
+    group->GetSubItem(4)->RemoveAllOptions();
     SetArrowLineProp(group.get(), &line);
     SetArrowLineProp(group.get(), &line);
     EXPECT_EQ(Options(group->GetSubItem(3)), (std::vector<std::string>{"空", "简单样式", "直角样式"}));
-    EXPECT_EQ(Options(group->GetSubItem(4)).size(), 3u);
+    EXPECT_EQ(Options(group->GetSubItem(4)), (std::vector<std::string>{"空", "简单样式", "直角样式"}));
     EXPECT_EQ(Text(group->GetSubItem(3)), "直角样式");
     EXPECT_EQ(Text(group->GetSubItem(4)), "简单样式");
     EXPECT_EQ(Text(group->GetSubItem(5)), "2.50");
@@ -238,6 +241,14 @@ TEST(LineGroups, ApplyArrowPropReachesSelectedPolylinesOfTheTypeName) {
     EXPECT_EQ(s.sibling.GetBegArrow()->GetArrowLength(), 3.0);
     EXPECT_EQ(s.sibling.GetEndArrow()->GetArrowLength(), 3.0);
     EXPECT_EQ(s.other.GetEndArrow()->GetArrowLength(), 0.0);
+
+    // An arrow item of any kind is read by its text: a plain item too.
+    for (const auto& [text, type] : {std::pair{"简单样式", 1}, {"直角样式", 2}, {"箭头", 0}}) {
+        CBCGPProp plain("开始样式", _variant_t(text));
+        ApplyArrowProp(&plain, &s.edited, 0);
+        EXPECT_EQ(s.sibling.GetBegArrow()->GetArrowType(), type) << text;
+        EXPECT_EQ(Text(&plain), text) << "a plain item keeps its text";
+    }
 }
 
 TEST(LineGroups, ArrowSizeOfZeroNegativeOrLettersChangesNothing) {

@@ -6,11 +6,13 @@
 #include "framework/BmpComboBox.h"
 #include "framework/BmpPropLst.h"
 #include "framework/FillColorCombox.h"
+#include "framework/ItemGroupsFill.h"
 #include "framework/ModuleEntry.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Kestrel/KestrelTesting.h"
 #include "hosttypes/Kestrel/StyleCombox.h"
 #include "mfc/Dc.h"
+#include "support/ReportFromCode.h"
 
 using tsltest::HostWindow;
 
@@ -122,15 +124,17 @@ TEST_F(StylePicker, APickIsJudgedAgainstTheStyleDrawn) {
     EXPECT_EQ(list.edited.size(), 4u);
     EXPECT_EQ(line->GetVal(), 12u);
 
-    // A style shown as a text reads as that style; a blank shows none, so every pick is an edit.
+    // A text reported from code changes the variant only: the style drawn stays, and a pick is
+    // judged against it; a pick of another style is an edit even when its number is the variant's.
     line->SetValue(_variant_t("13"));
-    EXPECT_EQ(line->GetVal(), 13u);
-    ASSERT_TRUE(driver.PickDropDownEntry(line, 2));
+    EXPECT_EQ(line->GetVal(), 12u);
+    EXPECT_EQ(line->GetShownText(), CString("12"));
+    ASSERT_TRUE(driver.PickDropDownEntry(line, 1));
     EXPECT_EQ(list.edited.size(), 4u);
-    line->SetValue(_variant_t(""));
     ASSERT_TRUE(driver.PickDropDownEntry(line, 2));
     EXPECT_EQ(list.edited.size(), 5u);
     EXPECT_EQ(line->GetVal(), 13u);
+    EXPECT_EQ(CString(VariantToText(line->GetValue())), CString("13"));
 
     // A pick a list refuses and puts back draws the style from before again.
     ASSERT_TRUE(driver.PickDropDownEntry(line, 0));
@@ -140,7 +144,10 @@ TEST_F(StylePicker, APickIsJudgedAgainstTheStyleDrawn) {
     EXPECT_EQ(line->GetShownText(), CString("13"));
 }
 
-TEST_F(StylePicker, FacePickerShowsTheFaceItHolds) {
+// The face picker keeps its face name beside the face it shows (its text value, which refreshes
+// write): the drop-down opens on the face name and writes its choice into it; a pick is judged
+// against the face shown, and one taken sets both.
+TEST_F(StylePicker, FacePickerKeepsItsFaceNameBesideTheFaceShown) {
     CPropStyleCombox* face = nullptr;
     CBCGPPropList& grid = Open([&](CBCGPPropList& g) {
         face = new CPropStyleCombox("字体", CString("宋体"), "", 7002);
@@ -148,14 +155,21 @@ TEST_F(StylePicker, FacePickerShowsTheFaceItHolds) {
     });
     platform::GridDriver driver(&grid);
     face->SetValue(_variant_t(kestrel::kFontFaces[1]));  // a refresh shows another face
-    EXPECT_EQ(face->GetFaceName(), CString(kestrel::kFontFaces[1]));
+    EXPECT_EQ(face->GetFaceName(), CString("宋体"));
+    EXPECT_EQ(face->GetShownText(), CString(kestrel::kFontFaces[1]));
     ASSERT_TRUE(driver.OpenEditor(face));
-    EXPECT_EQ(face->GetComboWnd()->GetCurSel(), 1);  // the drop-down opens on the face shown
-    ASSERT_TRUE(driver.PickDropDownEntry(face, 1));
+    EXPECT_EQ(face->GetComboWnd()->GetCurSel(), 0);  // the drop-down opens on the face name
+    ASSERT_TRUE(driver.PickDropDownEntry(face, 1));  // the face shown: no edit
     EXPECT_TRUE(list.edited.empty());
-    ASSERT_TRUE(driver.PickDropDownEntry(face, 0));
+    EXPECT_EQ(face->GetFaceName(), CString("宋体"));
+    ASSERT_TRUE(driver.PickDropDownEntry(face, 2));
     ASSERT_EQ(list.edited.size(), 1u);
-    EXPECT_EQ(face->GetFaceName(), CString(kestrel::kFontFaces[0]));
+    EXPECT_EQ(face->GetFaceName(), CString(kestrel::kFontFaces[2]));
+    EXPECT_EQ(CString(VariantToText(face->GetValue())), CString(kestrel::kFontFaces[2]));
+    // A pick the list refuses and puts back: both come back.
+    face->PutBackValueBefore();
+    EXPECT_EQ(face->GetFaceName(), CString("宋体"));
+    EXPECT_EQ(face->GetShownText(), CString(kestrel::kFontFaces[1]));
 }
 
 TEST_F(StylePicker, FontPickerTakesTheFaceText) {
@@ -178,6 +192,7 @@ TEST_F(StylePicker, DropDownsFollowKindAndGroups) {
     EXPECT_TRUE(combo->IsKindOf(RUNTIME_CLASS(CPointStyleCombox)));
     EXPECT_EQ(combo->GetCount(), 6 + 5);  // both groups
     EXPECT_EQ(combo->GetLBText(6), CString("1001"));
+    EXPECT_EQ(combo->GetCurSel(), CB_ERR);  // nothing picked yet: 0 is no style of the groups
     CRect r;
     combo->GetWindowRect(r);
     EXPECT_EQ(r.Height(), 220);
@@ -189,6 +204,19 @@ TEST_F(StylePicker, DropDownsFollowKindAndGroups) {
     ASSERT_TRUE(lines);
     EXPECT_TRUE(lines->IsKindOf(RUNTIME_CLASS(CLineStyleCombox)));
     EXPECT_EQ(lines->GetCount(), 5);
+
+    // The drop-down opens on the picked value, not on the variant.
+    CPropStyleCombox fill("填充", 1102, CPropStyleCombox::kFillStyle, "岩性填充", "", 4);
+    std::unique_ptr<CComboBox> fills(fill.CreateCombo(&host.frame, CRect(0, 0, 100, 20)));
+    ASSERT_TRUE(fills);
+    EXPECT_EQ(fills->GetCurSel(), CB_ERR);
+    fills.reset();
+    UINT picked = 1103;
+    fill.SetVal(picked);
+    fills.reset(fill.CreateCombo(&host.frame, CRect(0, 0, 100, 20)));
+    ASSERT_TRUE(fills);
+    ASSERT_NE(fills->GetCurSel(), CB_ERR);
+    EXPECT_EQ(fills->GetLBText(fills->GetCurSel()), CString("1103"));
 
     CPropStyleCombox colours("色", 0, CPropStyleCombox::kFillColor, nullptr, "", 3);
     colours.GetColorList() = {0x0000FF, 0x00FF00};
@@ -211,12 +239,46 @@ TEST_F(StylePicker, KindIsClampedAndTheStyleShownIsTheValue) {
     CPropStyleCombox low("b", 5, -3, nullptr, "", 1);
     EXPECT_EQ(high.GetKind(), CPropStyleCombox::kFillColor);
     EXPECT_EQ(low.GetKind(), CPropStyleCombox::kPointStyle);
-    EXPECT_EQ(high.GetVal(), 5u);
-    EXPECT_EQ(high.GetShownText(), CString("5"));
+    // The picked value starts at 0, apart from the variant the item is made with.
+    EXPECT_EQ(high.GetVal(), 0u);
+    EXPECT_EQ(high.GetShownText(), CString("0"));
+    EXPECT_EQ(high.GetValue().lVal, 5);
     ASSERT_EQ(low.GetStyleGroups().size(), 1u);
     EXPECT_EQ(low.GetStyleGroups()[0].second, CString(""));
     EXPECT_TRUE(high.IsValueList());
     EXPECT_FALSE(high.IsAllowEdit());
+    // SetVal stores the style drawn and leaves the variant.
+    CPropStyleCombox fill("填充", 1102, CPropStyleCombox::kFillStyle, "岩性填充", "", 4);
+    UINT picked = 1103;
+    fill.SetVal(picked);
+    EXPECT_EQ(fill.GetVal(), 1103u);
+    EXPECT_EQ(fill.GetShownText(), CString("1103"));
+    EXPECT_EQ(fill.GetValue().vt, VT_I4);
+    EXPECT_EQ(fill.GetValue().lVal, 1102);
+}
+
+// A text reported from code into a picker (a 1,582-digit number among them) changes the variant
+// only: the list reads GetVal, the style drawn, and writes that.
+TEST_F(StylePicker, AReportFromCodeLeavesTheStyleDrawnForTheList) {
+    constexpr DWORD_PTR kPointGroupId = 7300;  // style +1
+    CBCGPProp* group = nullptr;
+    CBCGPPropList& grid = Open([&](CBCGPPropList& g) {
+        group = CreatePointProp("点", kPointGroupId);
+        g.AddProperty(group);
+    });
+    QXLOGPOINT stored;
+    stored.style = 3;
+    SetPointProp(group, stored);
+    auto* style = static_cast<CPropStyleCombox*>(group->GetSubItem(0));
+    for (const std::string& text : {std::string(1582, '7'), std::string("5"), std::string("abc")}) {
+        list.edited.clear();
+        tsltest::ReportFromCode(grid, style, _variant_t(text.c_str()));
+        ASSERT_EQ(list.edited.size(), 1u);
+        QXLOGPOINT read = stored;
+        GetPointSubProp(list.edited[0], read, 0);
+        EXPECT_EQ(read.style, 3u) << text.size();
+        EXPECT_EQ(style->GetShownText(), CString("3"));
+    }
 }
 
 TEST_F(StylePicker, SetValRedrawsOnlyOnAChange) {

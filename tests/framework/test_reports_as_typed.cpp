@@ -1,6 +1,7 @@
 // A text set by code and reported by the grid gets the answer the same text typed gets, whatever
-// the item held before: a number reported as a double, a text, a refusal. Each number item reads
-// every text into its own type, the type of the value it was made with.
+// the item held before: a number reported as a double, a text, a refusal. A size text item reads
+// every text into its own type, the type of the value it was made with; a float item into the type
+// of the value it holds when the text comes (for a text set by code, the value it replaced).
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -148,10 +149,16 @@ TEST(ReportsAsTyped, ARefreshShowsWhatItSetAndARefusalPutsBackTheTextFromBeforeT
     p.Report(kNumberId, "-1");
     EXPECT_TRUE(p.pane.changes.empty());
     EXPECT_EQ("", p.Value(kNumberId));
-    // A report taken, then refused by the list itself: the item shows the text from before it.
+    // The item holds the text the refresh wrote: a text taken stays a text, which the list reads
+    // whole ("3x" is refused, "3" shows "3"). A report taken, then refused by the list itself: the
+    // item shows the text from before it.
     p.Report(kNumberId, "3x");
+    EXPECT_TRUE(p.pane.changes.empty());
+    EXPECT_EQ("", p.Value(kNumberId));
+    p.Report(kNumberId, "3");
     ASSERT_EQ(1u, p.pane.changes.size());
-    EXPECT_EQ("3.00", p.Value(kNumberId));
+    EXPECT_EQ("3", p.Value(kNumberId));
+    EXPECT_EQ(VT_BSTR, p.Item(kNumberId)->GetValue().vt);
     ShowTextBefore(p.Item(kNumberId));
     EXPECT_EQ("", p.Value(kNumberId));
 }

@@ -230,13 +230,14 @@ TEST(LookDownPage, AMapWithoutAFontShowsNoSizeAndTakesNoFontEdit) {
     page.map().GetLogFont(font);
     EXPECT_EQ(nullptr, font);
     EXPECT_TRUE(Logged("ScLookDownForm::UpdateWnd()"));
-    // A size reported from code that is no number is refused: nothing runs, the item shows 12 again.
+    // A size reported from code that is no number is refused: nothing runs, the item shows 12 again
+    // (typed over the empty text the refresh wrote, it stays the text typed).
     oriel::testing::ClearCallLog();
     page.open->Report(L::kNameSizeId, "x");
     page.map().GetLogFont(font);
     EXPECT_EQ(nullptr, font);
     EXPECT_TRUE(oriel::testing::CallLog().empty());
-    EXPECT_EQ("12.00", page.open->Value(L::kNameSizeId));
+    EXPECT_EQ("12", page.open->Value(L::kNameSizeId));
 }
 
 TEST(ReservoirLookDownPage, SwitchesStampTheMapAndTheRefreshEnables) {

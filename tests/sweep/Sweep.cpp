@@ -988,6 +988,7 @@ void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, con
                                   }),
                    typeable.end());
     for (const Item& key : typeable) {
+        TypeNumberOverText(where, page, gridIndex, key, announce);
         TypeShownRounding(where, page, gridIndex, key, announce);
         TypeScaleExtremes(where, page, gridIndex, key, announce);
         for (const std::string& text : Corpus())
@@ -1014,6 +1015,7 @@ void Sweeper::SweepGrid(const std::string& where, CWnd& page, int gridIndex, con
     for (const Item& key : keys) {
         ChangeWhileOpen(where, page, gridIndex, key, announce);
         PickStyles(where, page, gridIndex, key, announce);
+        ReportIntoPicker(where, page, gridIndex, key, announce);
     }
     PickEach(where, page, gridIndex, announce);
 }
@@ -1207,6 +1209,102 @@ void Sweeper::PickStyles(const std::string& where, CWnd& page, int gridIndex, co
                             nullptr, show, pickAt, drawn ? Expect::kNoEdit : Expect::kEdit, announce);
         }
     }
+}
+
+namespace {
+
+// The fields (a line's value, or each '/'-separated part of it) that differ between two dumps, by
+// line key and position, with their new value.
+std::map<std::pair<std::string, std::size_t>, std::string> ChangedFields(std::string_view before,
+                                                                         std::string_view after) {
+    std::map<std::pair<std::string, std::size_t>, std::string> fields;
+    for (const auto& [was, now] : ChangedLines(before, after)) {
+        const std::size_t eq = now.find('=');
+        if (eq == std::string_view::npos || eq != was.find('=') || was.substr(0, eq) != now.substr(0, eq)) continue;
+        std::string_view oldFields = was.substr(eq + 1), newFields = now.substr(eq + 1);
+        for (std::size_t i = 0; !newFields.empty() || !oldFields.empty(); ++i) {
+            const std::size_t a = std::min(oldFields.find('/'), oldFields.size());
+            const std::size_t b = std::min(newFields.find('/'), newFields.size());
+            if (oldFields.substr(0, a) != newFields.substr(0, b))
+                fields[{std::string(now.substr(0, eq)), i}] = std::string(newFields.substr(0, b));
+            oldFields.remove_prefix(std::min(a + 1, oldFields.size()));
+            newFields.remove_prefix(std::min(b + 1, newFields.size()));
+        }
+    }
+    return fields;
+}
+
+}  // namespace
+
+void Sweeper::ReportIntoPicker(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                               const std::function<void()>& announce) {
+    static const std::string kLongNumber(1582, '7');
+    // What a report does to the objects: the fields it changed.
+    const auto report = [&](const std::string& text) {
+        CBCGPPropList* grid = GridAt(page, gridIndex);
+        CBCGPProp* item = grid ? key.Find(grid) : nullptr;
+        if (!item) return ChangedFields("", "");
+        verb_ = "reported from code";
+        const std::string before = DumpBefore();
+        ReadyForEdit();
+        tsltest::ReportFromCode(*grid, item, _variant_t(text.c_str()));
+        ClearAnswers();
+        Dump();
+        auto changed = ChangedFields(before, last_);
+        announce();
+        Dump();
+        return changed;
+    };
+    CBCGPPropList* grid = GridAt(page, gridIndex);
+    auto* picker = grid ? dynamic_cast<CPropStyleCombox*>(key.Find(grid)) : nullptr;
+    if (!picker || picker->GetKind() == CPropStyleCombox::kFontFace || !picker->IsEnabled() || !ShownInGrid(picker))
+        return;
+    const UINT style = picker->GetVal();
+    const std::string drawn = std::to_string(style);
+    // The text of the style drawn: what writing that style changes (stamps, flags).
+    const auto written = report(drawn);
+    for (const std::string& text : {std::to_string(style + 1), kLongNumber}) {
+        // Any field the report changed holds the style drawn, or is one that writing the style
+        // drawn changes too without taking the style (a stamp).
+        for (const auto& [field, value] : report(text)) {
+            if (value == drawn || field.first.find("stamp") != std::string::npos) continue;
+            const auto same = written.find(field);
+            if (same != written.end() && same->second != drawn) continue;
+            const bool longNumber = text == kLongNumber;
+            Report(where, key,
+                   longNumber ? "wrote what the style picker does not draw after a number of 1,582 digits"
+                              : "wrote what the style picker does not draw after another style's number",
+                   longNumber ? "777...7" : text,
+                   "it draws " + drawn + "; " + field.first + " field " + std::to_string(field.second) + " became " +
+                       Printable(value));
+        }
+    }
+}
+
+void Sweeper::TypeNumberOverText(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                                 const std::function<void()>& announce) {
+    CBCGPPropList* grid = GridAt(page, gridIndex);
+    auto* number = grid ? dynamic_cast<CBCGPropFloat*>(key.Find(grid)) : nullptr;
+    if (!number || !number->IsEnabled() || !ShownInGrid(number)) return;
+    const _variant_t held = number->GetValue();
+    // Given its text by code, as a writer gives a "%.2f" text, then the grid's conversion of a typed
+    // number, tried without the page (the page hears nothing, and the item gets back what it held).
+    const _variant_t shown(number->FormatProperty());
+    for (const char* text : {"14", "1"}) {
+        number->SetValue(shown);
+        number->TextToVar(text);
+        const VARTYPE kept = number->GetValue().vt;
+        const bool refused = ItemRefusedText(number);
+        number->SetValue(held);
+        if (refused) continue;
+        if (kept != VT_BSTR)
+            Report(where, key, "keeps a number typed over a text as a number", text,
+                   "it was given " + Printable(VariantToText(shown).str()) + "; it keeps type " +
+                       std::to_string(kept));
+        break;
+    }
+    announce();
+    lastValid_ = false;
 }
 
 bool Sweeper::ReportNumber(CWnd& page, int gridIndex, const Item& key, double value,

@@ -49,6 +49,9 @@
 // A number item given "3x", "1:2" and nothing from code, after a number reported as a double and
 // after a refused text, answers as when the same text is typed (refused or taken alike, the same
 // numbers stored).
+// Every float item given its text by code keeps a number typed into it as a text. Every style picker is
+// given texts from code (another style's number, a number of 1,582 digits): it keeps drawing its
+// style, so nothing but the style drawn reaches the objects.
 // Every item is then changed by code while its editor is open (its value set; another object of
 // the kind shown, where the world names one): left as it shows, nothing moves; given what it
 // opened with, the edit runs (or, where the object holds that value already, the item shows it).
@@ -408,6 +411,15 @@ private:
     // same numbers stored.
     void CompareReports(const std::string& where, CWnd& page, int gridIndex, const Item& key,
                         const std::function<void()>& announce);
+    // Style texts reported from code into a style picker, as a host does (another style's number
+    // and a number of 1,582 digits): the variant changes, the style drawn does not, so the list
+    // writes nothing but the style drawn, or nothing.
+    void ReportIntoPicker(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                          const std::function<void()>& announce);
+    // A float item given a text by code (a writer's "%.2f") keeps a number typed into it as a text:
+    // the grid's conversion of a typed number keeps the value's type.
+    void TypeNumberOverText(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                            const std::function<void()>& announce);
     // Reports a number as a double into the item, as a host does; false when the item is gone.
     bool ReportNumber(CWnd& page, int gridIndex, const Item& key, double value, const std::function<void()>& announce);
     // After the item refused a typed text, its value from before reported from code is taken.
