@@ -161,12 +161,6 @@ const char* TickSideToText(int axisType, int side) {
 
 void SetSideOptions(CBCGPProp* item, const std::vector<ListEntry>& reads, const std::vector<CString>& offers,
                     std::function<int(const CString&)> convert) {
-    if (!item) return;
-    if (!FixedListOf(item)) {
-        item->RemoveAllOptions();
-        for (const CString& text : offers) item->AddOption(text);
-        return;
-    }
     SetListEntries(item, reads, offers);
     ReadOtherTextsBy(item, std::move(convert));
 }

@@ -101,21 +101,32 @@ CkelDataset* UseExistingDataset(CBCGPProp* item, IkelPlot* plot) {
     return dataset;
 }
 
-bool BindDataTableChoice(IkelPlot* plot, CBCGPProp* group) {
+void OnDataTableChanged(IkelPlot* plot, CBCGPProp* group) {
     CBCGPProp* item = group ? group->GetSubItem(0) : nullptr;
-    if (!item || !DatasetManager(plot)) return false;
+    if (!item || !DatasetManager(plot)) return;
     // Any item: its text is a dataset's name, or the choice of a file; a name no dataset carries
     // binds nothing.
     CkelDataset* dataset =
         ItemText(item) == kChooseData ? CreateDatasetFromFile(plot, item) : UseExistingDataset(item, plot);
-    if (!dataset) return false;
+    if (!dataset) return;
     plot->SetOuterDataset(dataset);
     plot->UpdateByDataset(dataset);
     plot->GetChartGraph()->OnChanged(0);
-    return true;
 }
 
-void OnDataTableChanged(IkelPlot* plot, CBCGPProp* group) { BindDataTableChoice(plot, group); }
+bool BindDataTableChoice(IkelPlot* plot, CBCGPProp* group) {
+    CBCGPProp* item = group ? group->GetSubItem(0) : nullptr;
+    CDataSetMgrObj* manager = DatasetManager(plot);
+    if (!item || !manager) return false;
+    // What was chosen, read before the change: a file refused puts the plot's dataset name back.
+    const CString chosen = ItemText(item);
+    CkelDataset* before = plot->GetDataset();
+    OnDataTableChanged(plot, group);
+    // A file's dataset is always a new one, any other dataset bound differs from the plot's; only
+    // the plot's own dataset, chosen by its name, is bound again without the plot changing.
+    return plot->GetDataset() != before ||
+           (before && chosen != kChooseData && manager->GetDataset(std::string(chosen)) == before);
+}
 
 // ---- value-label group ---------------------------------------------------------------------------
 

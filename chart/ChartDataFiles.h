@@ -34,8 +34,8 @@ CkelDataset* UseExistingDataset(CBCGPProp* dataTableItem, IkelPlot* plot);
 // when no dataset came of it (no dataset manager, a name no dataset carries, a file cancelled or
 // refused): the plot stays bound as before.
 void OnDataTableChanged(IkelPlot* plot, CBCGPProp* group);
-// The same, answering whether a dataset was bound: a page refuses a choice that binds nothing, and
-// then shows the plot's dataset in the item again.
+// The change made, answering whether it bound a dataset: a page refuses a choice that binds
+// nothing, and then shows the plot's dataset in the item again.
 bool BindDataTableChoice(IkelPlot* plot, CBCGPProp* group);
 
 // ---- value-label group ---------------------------------------------------------------------------

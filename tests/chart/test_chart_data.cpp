@@ -153,6 +153,9 @@ TEST_F(DataFiles, ExistingDatasetsAreCheckedUnlessThePlotsOwn) {
     item_->SetValue(_variant_t("区块"));
     EXPECT_TRUE(chart::BindDataTableChoice(&s_.histogram, group_.get()));
     EXPECT_EQ(s_.histogram.GetDataset(), s_.blocks);
+    thistle::testing::ClearCallLog();
+    EXPECT_TRUE(chart::BindDataTableChoice(&s_.histogram, group_.get())) << "its own dataset is bound again";
+    EXPECT_TRUE(Logged("IChartGraph::OnChanged"));
     item_->SetValue(_variant_t(""));
     EXPECT_FALSE(chart::BindDataTableChoice(&s_.histogram, group_.get())) << "a name no dataset carries";
     // Any item names its dataset, not only a list of them.

@@ -99,6 +99,18 @@ void ExpectEveryListRead(OpenList<List>& page) {
     }
 }
 
+// A pie layer of three records on the stratum table, beside a well layer.
+struct StratumPie {
+    parsnip::MapFixture map;
+    CQXLayer* layer = (map.AddLayer("井位层", "井位"), map.AddLayer("饼图1", "饼图"));
+    CPieLayer pie{layer};
+    StratumPie() {
+        pie.SetShapeType(0);
+        pie.SetRecordCount(3);
+        pie.SetTableName("小层数据表");
+    }
+};
+
 template <class List>
 void ExpectEveryListOfLayerRead(CQXLayer* layer) {
     OpenList<List> page(layer);
@@ -132,13 +144,9 @@ TEST(LayerFixedLists, ASourceThatIsNoSourceDeletesNothingAndWritesNoDataType) {
 }
 
 TEST(LayerFixedLists, AStratumTheTableDoesNotHoldIsNoStratum) {
-    parsnip::MapFixture map;
-    map.AddLayer("井位层", "井位");
-    CQXLayer* layer = map.AddLayer("饼图1", "饼图");
-    CPieLayer pie(layer);
-    pie.SetShapeType(0);
-    pie.SetRecordCount(3);
-    pie.SetTableName("小层数据表");
+    StratumPie w;
+    CQXLayer* layer = w.layer;
+    CPieLayer& pie = w.pie;
     pie.SetDataLayer(2);
     OpenList<D> page(layer);
     ASSERT_EQ("沙三段", page.Value(D::kStratumId));
@@ -156,14 +164,8 @@ TEST(LayerFixedLists, AStratumTheTableDoesNotHoldIsNoStratum) {
 
 // The conversions from text the pages name, each row of its table and a text no row names.
 TEST(LayerFixedLists, NamedConversionsGiveTheValueOfEachRowAndOfAnyOtherText) {
-    parsnip::MapFixture map;
-    map.AddLayer("井位层", "井位");
-    CQXLayer* layer = map.AddLayer("饼图1", "饼图");
-    CPieLayer pie(layer);
-    pie.SetShapeType(0);
-    pie.SetRecordCount(3);
-    pie.SetTableName("小层数据表");
-    OpenList<D> data(layer);
+    StratumPie w;
+    OpenList<D> data(w.layer);
     const struct {
         std::function<int(const CString&)> convert;
         std::vector<std::pair<const char*, int>> rows;

@@ -330,6 +330,10 @@ TEST(SandStratumGrids, AnEditWritesOnlyTheFieldOfItsCell) {
         EXPECT_EQ(o.right, -2.0000004);
         EXPECT_EQ(o.pen.width, 0.1234567f);
         EXPECT_EQ(CallsOn(page.kit()), (Names{"CWpKit::InvalidSelf", "CWpKit::UpdateParent"}));
+        o.left = 7.25;  // changed since the grid showed it: its unedited cell brings back nothing
+        ASSERT_TRUE(page.list().ApplyGridRow(1));
+        EXPECT_EQ(o.left, 7.25);
+        o.left = 0.1234567;
         page.cells().SetItemText(1, CLstSandStratumLine::kRightCol, "0.5");  // a cell set by code is read
         ASSERT_TRUE(page.list().ApplyGridRow(1));
         EXPECT_EQ(o.right, 0.5);

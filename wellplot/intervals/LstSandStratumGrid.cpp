@@ -211,10 +211,10 @@ void ShowCell(CGridCtrl& g, int row, int col, Kit& kit, unsigned i) {
 }
 
 // Row row back into record i, every data cell of it (columns from 1; edited[col] tells the cells
-// changed since the grid last showed the record). A cell that still shows the refresh's text of
-// its field stands for the stored field. An edited cell whose text the field refuses keeps the
-// field and is listed in refused; when every edited cell is refused the record stays as it is and
-// the answer is false. A cell not edited that does not read keeps its field.
+// changed since the grid last showed the record). A cell not edited, or that still shows the
+// refresh's text of its field, stands for the stored field (which may have changed since the grid
+// showed it). An edited cell whose text the field refuses keeps the field and is listed in
+// refused; when every edited cell is refused the record stays as it is and the answer is false.
 template <class Cells>
 bool ReadRow(CGridCtrl& g, int row, Kit& kit, unsigned i, const std::vector<bool>& edited, std::vector<int>* refused) {
     typename Cells::Option& stored = Cells::Of(kit, i);
@@ -222,11 +222,10 @@ bool ReadRow(CGridCtrl& g, int row, Kit& kit, unsigned i, const std::vector<bool
     bool anyEdited = false;
     bool taken = false;
     for (int col = 1; col < static_cast<int>(edited.size()); ++col) {
-        if (CString shown; Cells::TextOf(col, stored, &shown) && Text(g, row, col) == shown) continue;
-        const bool ok = Cells::Read(g, row, col, read);
         if (!edited[col]) continue;
+        if (CString shown; Cells::TextOf(col, stored, &shown) && Text(g, row, col) == shown) continue;
         anyEdited = true;
-        if (ok)
+        if (Cells::Read(g, row, col, read))
             taken = true;
         else
             refused->push_back(col);
