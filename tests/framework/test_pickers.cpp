@@ -170,6 +170,15 @@ TEST_F(StylePicker, FacePickerKeepsItsFaceNameBesideTheFaceShown) {
     face->PutBackValueBefore();
     EXPECT_EQ(face->GetFaceName(), CString("宋体"));
     EXPECT_EQ(face->GetShownText(), CString(kestrel::kFontFaces[1]));
+    // A face typed after a pick the list took, then refused: only the typed text goes back, the
+    // face name stays the one picked.
+    ASSERT_TRUE(driver.PickDropDownEntry(face, 2));
+    face->AllowEdit(TRUE);
+    ASSERT_TRUE(driver.TypeText(face, "Arial"));
+    ASSERT_EQ(list.edited.size(), 3u);
+    face->PutBackValueBefore();
+    EXPECT_EQ(face->GetShownText(), CString(kestrel::kFontFaces[2]));
+    EXPECT_EQ(face->GetFaceName(), CString(kestrel::kFontFaces[2]));
 }
 
 TEST_F(StylePicker, FontPickerTakesTheFaceText) {
