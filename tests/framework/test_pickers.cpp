@@ -82,7 +82,7 @@ TEST_F(StylePicker, PickArrivesAsTheEntrysStyleNumber) {
     EXPECT_FALSE(grid.GetEditedItem());
 }
 
-// The picker's value is the style it draws: code showing a style and the user's pick change the
+// The picked value is the style drawn: code showing a style (SetVal) and the user's pick change the
 // same value, so a pick of the style drawn is no edit and a pick of any other style is one,
 // whatever the item was made with or picked before (style 4 picked on one object, another of
 // style 3 shown, 4 picked again: the second object becomes 4).
@@ -243,7 +243,7 @@ TEST_F(StylePicker, NoParentNoDropDown) {
     EXPECT_EQ(line.CreateCombo(&orphan, CRect(0, 0, 10, 10)), nullptr);
 }
 
-TEST_F(StylePicker, KindIsClampedAndTheStyleShownIsTheValue) {
+TEST_F(StylePicker, KindIsClampedAndThePickedValueStartsApartFromTheVariant) {
     CPropStyleCombox high("a", 5, 9, "x", "", 1);
     CPropStyleCombox low("b", 5, -3, nullptr, "", 1);
     EXPECT_EQ(high.GetKind(), CPropStyleCombox::kFillColor);
