@@ -37,9 +37,10 @@ TextRule ReaderRule(bool (*reader)(const CString&, Arg, T*), std::common_type_t<
 
 // An item that judges every text it gets, typed, picked or set by code, by one reading of its own
 // (Keeps): the text in the type the item reads texts into (KeptType: by default its own type, the
-// type of the value it was made with, whatever it held since), and the rule its list reads it by. A refused text is dropped: the edit closes, the
-// value stays, and the item remembers the refusal so that the pane writes nothing and the item
-// shows its text from before the edit again. A text set by code is read as the same text typed.
+// type of the value it was made with, whatever it held since), and the rule its list reads it by.
+// A refused text is dropped: the edit closes, the value stays, and the item remembers the refusal
+// so that the pane writes nothing and the item shows its text from before the edit again. A text
+// set by code is read as the same text typed.
 class TESSALY_API CJudgedProp : public CBCGPProp {
 public:
     BOOL TextToVar(const CString& text) override;

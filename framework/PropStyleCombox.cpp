@@ -106,6 +106,13 @@ void CPropStyleCombox::SetValue(const _variant_t& value) {
     CBCGPProp::SetValue(value);
 }
 
+BOOL CPropStyleCombox::TextToVar(const CString& text) {
+    // A pick taken marks itself once the grid has converted its text (OnSelectCombo).
+    if (!CBCGPProp::TextToVar(text)) return FALSE;
+    m_bPickTaken = false;
+    return TRUE;
+}
+
 void CPropStyleCombox::PutBackValueBefore() {
     if (m_bPickTaken) {
         m_nPicked = m_nPickedBefore;

@@ -47,6 +47,8 @@ public:
     CString GetShownText() override;
     // A value set by code changes the variant only.
     void SetValue(const _variant_t& value) override;
+    // A text typed changes the variant only; it, not an earlier pick, is then the text put back.
+    BOOL TextToVar(const CString& text) override;
     // After a pick taken that the list refuses: the style drawn (the face name) before it comes back
     // with the variant.
     void PutBackValueBefore() override;

@@ -82,7 +82,7 @@ TEST_F(StylePicker, PickArrivesAsTheEntrysStyleNumber) {
     EXPECT_FALSE(grid.GetEditedItem());
 }
 
-// The picker's value is the style it draws: code showing a style and the user's pick change the
+// The picked value is the style drawn: code showing a style (SetVal) and the user's pick change the
 // same value, so a pick of the style drawn is no edit and a pick of any other style is one,
 // whatever the item was made with or picked before (style 4 picked on one object, another of
 // style 3 shown, 4 picked again: the second object becomes 4).
@@ -170,6 +170,15 @@ TEST_F(StylePicker, FacePickerKeepsItsFaceNameBesideTheFaceShown) {
     face->PutBackValueBefore();
     EXPECT_EQ(face->GetFaceName(), CString("宋体"));
     EXPECT_EQ(face->GetShownText(), CString(kestrel::kFontFaces[1]));
+    // A face typed after a pick the list took, then refused: only the typed text goes back, the
+    // face name stays the one picked.
+    ASSERT_TRUE(driver.PickDropDownEntry(face, 2));
+    face->AllowEdit(TRUE);
+    ASSERT_TRUE(driver.TypeText(face, "Arial"));
+    ASSERT_EQ(list.edited.size(), 3u);
+    face->PutBackValueBefore();
+    EXPECT_EQ(face->GetShownText(), CString(kestrel::kFontFaces[2]));
+    EXPECT_EQ(face->GetFaceName(), CString(kestrel::kFontFaces[2]));
 }
 
 TEST_F(StylePicker, FontPickerTakesTheFaceText) {
@@ -234,7 +243,7 @@ TEST_F(StylePicker, NoParentNoDropDown) {
     EXPECT_EQ(line.CreateCombo(&orphan, CRect(0, 0, 10, 10)), nullptr);
 }
 
-TEST_F(StylePicker, KindIsClampedAndTheStyleShownIsTheValue) {
+TEST_F(StylePicker, KindIsClampedAndThePickedValueStartsApartFromTheVariant) {
     CPropStyleCombox high("a", 5, 9, "x", "", 1);
     CPropStyleCombox low("b", 5, -3, nullptr, "", 1);
     EXPECT_EQ(high.GetKind(), CPropStyleCombox::kFillColor);
