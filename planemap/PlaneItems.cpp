@@ -35,4 +35,17 @@ CFixedListProp* NewAlignItem(bool horizontal, const char* name, const char* valu
                : NewFixedListItem(name, value, description, id, kVAlignOptions, OtherTakenAs(kAlignOther), allowEdit);
 }
 
+CFixedListProp* NewPlaceItem(const char* name, const CString& value, const char* description, DWORD_PTR id,
+                             bool offerAll) {
+    auto* item = new CFixedListProp(name, value, description, id, kOtherRefused);
+    for (const Place& place : kPlaces) {
+        const int index = static_cast<int>(&place - kPlaces);
+        if (offerAll || place.offered)
+            item->AddEntry(place.text, index);
+        else
+            item->AddUnofferedEntry(place.text, index);
+    }
+    return item;
+}
+
 }  // namespace planemap

@@ -43,6 +43,11 @@ CFixedListProp* NewStyleItem(const char* description, DWORD_PTR id, int count, S
 // "下对齐") alignments 0, 1, 2; any other text is 2.
 CFixedListProp* NewAlignItem(bool horizontal, const char* name, const char* value, const char* description,
                              DWORD_PTR id, bool allowEdit);
+// A pick-only fixed list of the places around a label's anchor (kPlaces), each standing for its
+// position there; any other text is refused. Unless offerAll, a place not marked offered ("中") is
+// read and shown but not offered.
+CFixedListProp* NewPlaceItem(const char* name, const CString& value, const char* description, DWORD_PTR id,
+                             bool offerAll);
 
 inline FLOATPOINT AnchorOf(CQXObject* object) {
     FLOATPOINT anchor;

@@ -58,17 +58,9 @@ int CPropListPointText::InitPropWnd() {
     group->AddSubItem(CreateYesNoProp(planetext::kBackTransparent, kTransparentId, _variant_t(""), ""));
     group->AddSubItem(textlist::NewBackColorItem(kBackColorId));
     group->AddSubItem(textlist::NewAngleItem(kAngleId));
-    // Each place stands for its position in kPlaces; "中" is read and shown but not offered.
-    auto* place =
-        new CFixedListProp(planetext::kPosition, planetext::kPosition, planetext::kPosition, kPlaceId, kOtherRefused);
-    for (const planemap::Place& p : planemap::kPlaces) {
-        const int index = static_cast<int>(&p - planemap::kPlaces);
-        if (p.offered)
-            place->AddEntry(p.text, index);
-        else
-            place->AddUnofferedEntry(p.text, index);
-    }
-    group->AddSubItem(place);
+    // "中" is read and shown but not offered.
+    group->AddSubItem(
+        planemap::NewPlaceItem(planetext::kPosition, planetext::kPosition, planetext::kPosition, kPlaceId, false));
     m_wndPropList.AddProperty(group, TRUE, TRUE);
     return 0;
 }

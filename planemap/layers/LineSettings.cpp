@@ -54,8 +54,8 @@ Edit Read(CBCGPProp* item, const Ids& ids, CBCGPProp* const (&items)[6]) {
     Edit edit;
     const DWORD_PTR id = item->GetData();
     auto greys = [&](Edit::Kind kind, CBCGPProp* governed) {
-        if (!ReadFixedList(item, &edit.on)) return;
         edit.kind = kind;
+        edit.on = ReadYesNo(item) ? 1 : 0;  // a switch takes any text: "是" or no
         if (governed) governed->Enable(edit.on);
     };
     if (id == ids.sameStyle) {

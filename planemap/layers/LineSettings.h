@@ -64,11 +64,9 @@ struct Edit {
 };
 // Reads the edited item (a switch also greys or enables its value item, found in items).
 Edit Read(CBCGPProp* item, const Ids& ids, CBCGPProp* const (&items)[6]);
-// Whether the edit read is a width or a switch its reader refused.
+// Whether the edit read is a width the width rule refused.
 inline bool Refused(CBCGPProp* item, const Ids& ids, const Edit& edit) {
-    const DWORD_PTR id = item->GetData();
-    return edit.kind == Edit::kNone &&
-           (id == ids.width || id == ids.sameStyle || id == ids.sameColor || id == ids.sameSize);
+    return item->GetData() == ids.width && edit.kind != Edit::kWidth;
 }
 
 template <class W>

@@ -82,16 +82,17 @@ bool TAttributeLayerData<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp*
     if (id == kLayerNameId) return layername::RenameByWrapper(layer, item);
     // The stratum belongs to the layer's data: no text typed here is taken.
     if (id == kStratumId) return false;
-    int on = 0;
-    const bool isSwitch = id == first || id == first + 1 || (kHasVirtualWells<Wrapper> && id == first + 2);
-    if (!isSwitch) return true;
-    if (!ReadFixedList(item, &on)) return false;
+    void (Wrapper::*set)(int) = nullptr;
     if (id == first)
-        layer.SetLineVisible(on);
+        set = &Wrapper::SetLineVisible;
     else if (id == first + 1)
-        layer.SetFillVisible(on);
+        set = &Wrapper::SetFillVisible;
     else if constexpr (kHasVirtualWells<Wrapper>)
-        layer.SetAppendControlPointVisible(on);
+        if (id == first + 2) set = &Wrapper::SetAppendControlPointVisible;
+    if (!set) return true;
+    int on = 0;
+    if (!ReadFixedList(item, &on)) return false;
+    (layer.*set)(on);
     return true;
 }
 

@@ -66,10 +66,7 @@ CFixedListProp* NewTrackModeChoice(DWORD_PTR id) {
 }
 
 CFixedListProp* NewPlaceChoice(const char* label, const char* description, DWORD_PTR id) {
-    auto* item = new CFixedListProp(label, "", description, id, kOtherRefused);
-    int index = 0;
-    for (const planemap::Place& place : planemap::kPlaces) item->AddEntry(place.text, index++);
-    return item;
+    return planemap::NewPlaceItem(label, "", description, id, true);
 }
 
 CString Hundredths(double value) { return numtext::Fixed(value / 100.0, 2); }

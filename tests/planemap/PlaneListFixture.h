@@ -12,6 +12,7 @@
 #include "driver/SheetDriver.h"
 #include "hostlibs/Parsnip/MapFixture.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
+#include "hosttypes/Parsnip/QXObjectPolyline.h"
 #include "mfc/Variant.h"
 #include "mfc/Wnd.h"
 #include "planemap/WndLstPlane.h"
@@ -32,6 +33,14 @@ inline QXLOGPEN MakePen(UINT style, COLORREF color, float width) {
     pen.color = color;
     pen.width = width;
     return pen;
+}
+// A two-point polyline of typeName drawn with pen.
+inline CQXObjectPolyline* AddLine(parsnip::MapFixture& map, const char* typeName, const QXLOGPEN& pen,
+                                  CQXLayer* layer = nullptr) {
+    CQXObjectPolyline* line = map.AddPolyline(typeName, {{0, 0}, {10, 0}}, layer);
+    QXLOGPEN copy = pen;
+    line->SetLogPen(&copy);
+    return line;
 }
 template <class T>
 QXLOGPOINT PointOf(T* object) {

@@ -31,6 +31,7 @@
 
 namespace {
 
+using planetest::AddLine;
 using planetest::BrushOf;
 using planetest::MakePen;
 using planetest::PenOf;
@@ -47,13 +48,6 @@ QXLOGBRUSH MakeBrush(UINT style, COLORREF fill, COLORREF line) {
     brush.lineColor = line;
     brush.size = 250;
     return brush;
-}
-
-CQXObjectPolyline* AddLine(MapFixture& map, const char* typeName, const QXLOGPEN& pen, CQXLayer* layer = nullptr) {
-    CQXObjectPolyline* line = map.AddPolyline(typeName, {{0, 0}, {10, 0}}, layer);
-    QXLOGPEN copy = pen;
-    line->SetLogPen(&copy);
-    return line;
 }
 
 CQXObjectFill* AddArea(MapFixture& map, const char* typeName, CQXLayer* layer = nullptr) {

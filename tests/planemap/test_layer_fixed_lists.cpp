@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "CodeReport.h"
+#include "ConversionRows.h"
 #include "PieFixture.h"
 #include "PlaneListFixture.h"
 #include "WellFixture.h"
@@ -171,15 +172,8 @@ TEST(LayerFixedLists, NamedConversionsGiveTheValueOfEachRowAndOfAnyOtherText) {
         std::vector<std::pair<const char*, int>> rows;
     } conversions[] = {
         {[](const CString& text) { return static_cast<int>(GridLineStyleFromName(text)); },
-         {{"无", 0}, {"网格线", 1}, {"十字标记", 2}, {"虚线", 0}}},
-        {&O::TextShowStyleFromName,
-         {{"不显示", 0},
-          {"百分比", 1},
-          {"横向百分比", 1},
-          {"属性名", 2},
-          {"属性值", 3},
-          {"纵向百分比", 4},
-          {"百分之", 0}}},
+         planetest::kGridLineStyleRows},
+        {&O::TextShowStyleFromName, planetest::kLabelContentRows},
         {[&data](const CString& text) { return data.list().GetDataLayerIndex(text); },
          {{"沙一段", 0}, {"沙二段", 1}, {"沙三段", 2}, {"无此层", -1}}},
     };

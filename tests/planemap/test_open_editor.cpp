@@ -26,6 +26,7 @@
 
 namespace {
 
+using planetest::AddLine;
 using planetest::MakePen;
 using planetest::OpenList;
 using planetest::PenOf;
@@ -40,13 +41,6 @@ CQXObjectPoint* AddPoint(parsnip::MapFixture& map, float size, UINT style) {
     look.style = style;
     point->SetLogPoint(&look);
     return point;
-}
-
-CQXObjectPolyline* AddLine(parsnip::MapFixture& map, const char* typeName, const QXLOGPEN& pen) {
-    CQXObjectPolyline* line = map.AddPolyline(typeName, {{0, 0}, {10, 0}});
-    QXLOGPEN copy = pen;
-    line->SetLogPen(&copy);
-    return line;
 }
 
 UINT StyleShown(CBCGPProp* item) { return dynamic_cast<CPropStyleCombox*>(item)->GetVal(); }

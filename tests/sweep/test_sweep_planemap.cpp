@@ -16,6 +16,7 @@
 #include "hosttypes/Parsnip/QXObjectCell.h"
 #include "hosttypes/Parsnip/QXObjectCtrlLine.h"
 #include "hosttypes/Wicket/DataHelper.h"
+#include "planemap/ConversionRows.h"
 #include "planemap/PlaneListFixture.h"
 #include "planemap/PropListBorderGrid.h"
 #include "planemap/layers/PropListPieLayerData.h"
@@ -484,14 +485,13 @@ TEST(SweepPlaneMap, EachConversionByNameAndTheListReadingItsTextsAgree) {
     border->SetDrawGraticule(1);
     border->SetDrawKilometerGrid(1);
     OpenList<CPropListBorderGrid> grid(sample.map, {border});
-    const std::vector<std::pair<const char*, int>> gridLines = {{"无", 0}, {"网格线", 1}, {"十字标记", 2}, {"虚线", 0}};
     const auto gridStyle = [](const CString& text) { return static_cast<int>(GridLineStyleFromName(text)); };
     using Border = CQXObjectBorder;
     for (auto [id, set, get] :
          {std::make_tuple(CPropListBorderGrid::kGLineStyleId, &Border::SetGGridDrawType, &Border::GetGGridDrawType),
           std::make_tuple(CPropListBorderGrid::kKLineStyleId, &Border::SetKGridDrawType, &Border::GetKGridDrawType)})
         ExpectListReadsAsItsConversion(
-            {"grid line style " + std::to_string(id), gridLines, gridStyle,
+            {"grid line style " + std::to_string(id), planetest::kGridLineStyleRows, gridStyle,
              [&grid, id = id](const char* text) { grid.Report(id, text); },
              [border, set = set](int value) { (border->*set)(static_cast<Border::GridDrawType>(value)); },
              [border, get = get] { return static_cast<int>((border->*get)()); }});
@@ -504,14 +504,7 @@ TEST(SweepPlaneMap, EachConversionByNameAndTheListReadingItsTextsAgree) {
         for (int line = 1; line <= 3; ++line)
             ExpectListReadsAsItsConversion(
                 {"label content " + std::to_string(line) + " of shape " + std::to_string(shape),
-                 {{"不显示", 0},
-                  {"百分比", 1},
-                  {"横向百分比", 1},
-                  {"属性名", 2},
-                  {"属性值", 3},
-                  {"纵向百分比", 4},
-                  {"百分之", 0}},
-                 &CPropListPieLayerObj::TextShowStyleFromName,
+                 planetest::kLabelContentRows, &CPropListPieLayerObj::TextShowStyleFromName,
                  [&display, line](const char* text) {
                      display.Report(CPropListPieLayerObj::kFirstContentId + line - 1, text);
                  },
