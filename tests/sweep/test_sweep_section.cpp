@@ -430,21 +430,6 @@ void CheckSandDisplay(const std::string& where, const Maker& maker, ScObjInterfa
 }
 
 TEST(SweepSection, SandPagesReadTheirListsThroughTheNamedConversions) {
-    // The conversions themselves, with every row of their tables and a value or text no row names.
-    for (const auto& [mode, text] : {std::pair<int, const char*>{0, "全部"}, {1, "射开"}, {2, "连通"}, {3, ""}})
-        EXPECT_EQ(text, SandDisplayModeText(mode).str()) << mode;
-    for (const auto& [text, mode] :
-         {std::pair<const char*, int>{"射开", 1}, {"连通", 2}, {"全部", -1}, {"无此选项", -1}})
-        EXPECT_EQ(mode, SandDisplayModeFromText(text)) << text;
-    for (const auto& [text, type] : {std::pair<const char*, int>{"沉积相填充", 0},
-                                     {"砂岩填充", 1},
-                                     {"油气水填充", 2},
-                                     {"单一填充", 3},
-                                     {"自定义", 5},
-                                     {"无", 5},
-                                     {"无此选项", 5}})
-        EXPECT_EQ(type, CLstSandFill::FillTypeOfText(text)) << text;
-
     oriel::SectionFixture<CnConnection> connection;
     CheckSandDisplay<CSandSetor>("connection", kMultiWell, connection.Object(), CSandSetor::kSandDisplayId,
                                  connection.Record().m_nSandDisplay);
