@@ -13,7 +13,6 @@
 #include "ProfilelineProp/ProfilelineTexts.h"
 #include "bcg/Prop.h"
 #include "framework/FixedList.h"
-#include "framework/GroupTexts.h"
 #include "framework/PropItems.h"
 #include "framework/PropSizeText.h"
 #include "hosttypes/Lodestar/LayerProperty.h"

@@ -458,8 +458,7 @@ CGraphSetor::Edit CGraphSetor::StoreEdit(CBCGPProp* item) {
             // leave the record as it was.
             std::string before = record.m_strSpacingLayer;
             record.m_strSpacingLayer = edit.text.str();
-            std::vector<FLOATPOINT> places;
-            if (Kind() == ScControlerClient::CT_FENCE && !FenceReferencePlaces(&places)) {
+            if (Kind() == ScControlerClient::CT_FENCE && !FenceReferencePlaces(&edit.places)) {
                 record.m_strSpacingLayer = std::move(before);
                 return refuse();
             }

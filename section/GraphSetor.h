@@ -12,12 +12,12 @@
 #include "framework/OptionTables.h"
 #include "framework/PropSizeText.h"
 #include "framework/WndLst.h"
+#include "hosttypes/Parsnip/Geometry.h"
 #include "section/GraphTexts.h"
 #include "section/SectionOptions.h"
 #include "section/SectionTexts.h"
 
 class CMapProperty;
-struct FLOATPOINT;
 class ScContainer;
 class ScObjInterface;
 
@@ -122,6 +122,7 @@ protected:
         double number = 0;
         double scale = 0;  // 1008, 1009: the scale taken
         double ratio = 1;  // and the ratio the wells are moved by: the scale before over it
+        std::vector<FLOATPOINT> places;  // 1007 on a fence: where the wells go (FenceReferencePlaces)
         // The reader refused the item's text: nothing
         // was stored, the item shows the stored value again and nothing else runs for the edit.
         bool refused = false;

@@ -611,12 +611,10 @@ void GraphSteps::FenceWellMove() {
     }
 }
 
-// A record without a usable X scale places no well; the edit refused places that are not finite.
+// The places the edit found for the new layer: none for a record without a usable X scale.
 void GraphSteps::FenceReferenceMove() {
-    std::vector<FLOATPOINT> places;
-    if (!page_.FenceReferencePlaces(&places)) return;
-    for (unsigned int i = 0; i < places.size(); ++i)
-        if (IkelWellAdapter* well = wells_.GetWell(i)) PlaceWell(*well, places[i]);
+    for (unsigned int i = 0; i < edit_.places.size(); ++i)
+        if (IkelWellAdapter* well = wells_.GetWell(i)) PlaceWell(*well, edit_.places[i]);
 }
 
 // The wells keep their places on the fence while the vertical scale changes.

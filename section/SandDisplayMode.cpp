@@ -22,18 +22,6 @@ int SandDisplayModeFromText(const CString& text) {
 }
 
 CFixedListProp* NewSandDisplayList(const char* name, const char* description, DWORD_PTR id) {
-    CFixedListProp* item = section::NewList(name, "", description, id, nullptr, 0, kOtherRefused);
-    // Every mode is offered; "全部" is the pages' own 0, every other text goes through the conversion.
-    for (const TextValue& mode : kSandDisplayModes) {
-        if (mode.value == kAllUnits)
-            item->AddEntry(mode.text, mode.value);
-        else
-            item->AddOption(mode.text);
-    }
-    item->SetOtherRule([](const CString& text, int* mode) {
-        *mode = SandDisplayModeFromText(text);
-        return true;
-    });
-    item->ShowUnlistedBy(SandDisplayModeText);
-    return item;
+    // "全部" is the pages' own 0; any other text is the conversion's -1, shown empty.
+    return section::NewList(name, "", description, id, kSandDisplayModes, OtherTakenAs(kOtherMode));
 }

@@ -11,7 +11,6 @@
 
 #include "bcg/Prop.h"
 #include "framework/FixedList.h"
-#include "framework/GroupTexts.h"
 #include "framework/PropSizeText.h"
 #include "hosttypes/Tamarind/TemplateManagerFacade.h"
 

@@ -31,6 +31,18 @@ struct HostWindows {
     ~HostWindows() { frame.DestroyWindow(); }
 };
 
+// What the host does with a window a creator handed it: destroys and deletes it when done.
+struct Owned {
+    CWnd* wnd;
+    explicit Owned(CWnd* w) : wnd(w) {}
+    ~Owned() { platform::DestroyAndDelete(wnd); }
+    Owned(const Owned&) = delete;
+    Owned& operator=(const Owned&) = delete;
+    std::vector<std::string> Tabs() const {
+        return wnd ? platform::TabCaptions(*wnd) : std::vector<std::string>{"<none>"};
+    }
+};
+
 // Whether the section library's log holds the entry.
 inline bool Logged(const std::string& entry) {
     for (const std::string& e : oriel::testing::CallLog())

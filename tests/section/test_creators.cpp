@@ -21,15 +21,8 @@ namespace {
 
 using KelReservoir::Connection::CkelReservoir;
 using sectiontest::HostWindows;
+using sectiontest::Owned;
 using Captions = std::vector<std::string>;
-
-// What the host does with a window it was handed.
-struct Owned {
-    CWnd* wnd;
-    explicit Owned(CWnd* w) : wnd(w) {}
-    ~Owned() { platform::DestroyAndDelete(wnd); }
-    Captions Tabs() const { return wnd ? platform::TabCaptions(*wnd) : Captions{"<none>"}; }
-};
 
 // A connection whose class keeps the empty Accept of the base: it never calls a controller back.
 class SilentConnection : public CnConnection {

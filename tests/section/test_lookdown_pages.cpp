@@ -2,6 +2,7 @@
 // correlation and reservoir sections, the align rule, and a map without a font.
 #include <gtest/gtest.h>
 
+#include <string>
 #include <tuple>
 
 #include "hostlibs/Oriel/SectionFixture.h"
@@ -117,6 +118,30 @@ TEST(LookDownPage, KeptProportionMakesTheOtherDimensionFollow) {
     page.map().SetMaintainScale(true);
     ASSERT_TRUE(page.open->Type(L::kWidthId, "100"));
     EXPECT_TRUE(Logged("ScLookDownForm::SetPosition(60,50,100,120,0)"));
+}
+
+// The proportion is the ratio of the extents: one a double cannot hold (a map 1e-307 wide and 60
+// high, 6e308), or an edge moved beyond a double, is refused whole; the map is neither moved nor
+// redrawn and the item shows its text from before.
+TEST(LookDownPage, AProportionOrEdgeNoDoubleHoldsIsRefused) {
+    struct Case {
+        FLOATRECT rect;
+        DWORD_PTR id;
+        const char* text;
+    };
+    const Case kCases[] = {{FLOATRECT(0, 80, 1e-307, 20), L::kWidthId, "50"},
+                           {FLOATRECT(0, 1e-300, 1e30, 0), L::kHeightId, "5"},
+                           {FLOATRECT(-1.7e308, 80, 1e308, 20), L::kXId, "1e38"}};
+    for (const Case& c : kCases) {
+        MapPage<CLstLookDownForm> page(c.rect);
+        page.map().SetMaintainScale(true);
+        const std::string shown = page.open->Value(c.id);
+        page.open->Type(c.id, c.text);
+        EXPECT_EQ(shown, page.open->Value(c.id)) << c.text;
+        EXPECT_TRUE(oriel::testing::CallLog().empty()) << c.text;
+        EXPECT_TRUE(page.map().GetMapRect() == c.rect) << c.text;
+        EXPECT_EQ(0, page.section.Section().GetModifyFlag()) << c.text;
+    }
 }
 
 TEST(LookDownPage, HeightMovesTheBottomEdgeToTheTypedHeight) {

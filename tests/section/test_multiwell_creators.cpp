@@ -18,13 +18,7 @@ namespace {
 
 using KelReservoir::Connection::CkelReservoir;
 using Captions = std::vector<std::string>;
-
-struct Owned {
-    CWnd* wnd;
-    explicit Owned(CWnd* w) : wnd(w) {}
-    ~Owned() { platform::DestroyAndDelete(wnd); }
-    Captions Tabs() const { return wnd ? platform::TabCaptions(*wnd) : Captions{"<none>"}; }
-};
+using sectiontest::Owned;
 
 template <class Entry>
 Captions TabsOf(Entry entry, ScObjInterface* object, CWnd* parent) {

@@ -38,7 +38,7 @@ TEST(SandFillTypes, TextsBothWays) {
         EXPECT_STREQ(row.text, CLstSandFill::FillTypeText(row.type)) << row.type;
         EXPECT_EQ(row.read, CLstSandFill::FillTypeOfText(row.text)) << row.text;
     }
-    EXPECT_EQ(5, CLstSandFill::FillTypeOfText("其他"));
+    for (const char* other : {"其他", "无此选项"}) EXPECT_EQ(5, CLstSandFill::FillTypeOfText(other)) << other;
     // The page builds the items of its fill's type: a sandstone fill's lithology group; a custom
     // fill's none.
     EXPECT_TRUE(FillPage(1).Has(P::kLithologyGroupId));

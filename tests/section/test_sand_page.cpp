@@ -53,7 +53,8 @@ TEST(SandDisplayModes, ConvertBothWays) {
         int converted;
         int listed;
     };
-    for (const Row& row : {Row{"射开", 1, 1}, Row{"连通", 2, 2}, Row{"全部", -1, 0}, Row{"other", -1, -1}}) {
+    for (const Row& row : {Row{"射开", 1, 1}, Row{"连通", 2, 2}, Row{"全部", -1, 0}, Row{"other", -1, -1},
+                           Row{"无此选项", -1, -1}}) {
         EXPECT_EQ(row.converted, SandDisplayModeFromText(row.text)) << row.text;
         int value = -99;
         EXPECT_TRUE(list->ValueOf(row.text, &value)) << row.text;

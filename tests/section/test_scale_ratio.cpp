@@ -6,14 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "hosttypes/Oriel/ScLookDownForm.h"
 #include "hosttypes/Oriel/ScScaler.h"
 #include "section/GraphPageFixture.h"
-#include "section/LstLookDownForm.h"
 #include "section/LstSingle.h"
 #include "section/SingleWellTestFixture.h"
 
@@ -236,47 +233,6 @@ TEST(SectionScaleRatio, SingleWellScales) {
     ASSERT_TRUE(page.open.Type(CLstSingle::kXScaleId, "1:500"));
     EXPECT_EQ(500, world.Record().m_dXScale);
     EXPECT_TRUE(trace.Has("CSingleWellSection::SetXScale(500.000000)"));
-}
-
-// The navigation map keeps its proportion by the ratio of its extents: one a double cannot hold (a
-// map 1e-307 wide and 60 high, 6e308), or an edge moved beyond a double, is refused whole; the map
-// is neither moved nor redrawn and the item shows its text from before.
-struct NavigationMap {
-    oriel::SectionFixture<CnConnection> section;
-    ScLookDownForm& map = *section.Section().GetLookDownForm();
-    std::unique_ptr<sectiontest::OpenList<CLstLookDownForm>> open;
-    explicit NavigationMap(const FLOATRECT& rect) {
-        map.SetMapRect(rect);
-        map.SetMaintainScale(true);
-        open = std::make_unique<sectiontest::OpenList<CLstLookDownForm>>(new CLstLookDownForm(&map));
-        open->Show(&map);
-        oriel::testing::ClearCallLog();
-    }
-};
-
-TEST(SectionScaleRatio, NavigationMapProportion) {
-    struct Case {
-        FLOATRECT rect;
-        DWORD_PTR id;
-        const char* text;
-    };
-    using L = CLstLookDownForm;
-    const Case kCases[] = {{FLOATRECT(0, 80, 1e-307, 20), L::kWidthId, "50"},
-                           {FLOATRECT(0, 1e-300, 1e30, 0), L::kHeightId, "5"},
-                           {FLOATRECT(-1.7e308, 80, 1e308, 20), L::kXId, "1e38"}};
-    for (const Case& c : kCases) {
-        NavigationMap nav(c.rect);
-        const std::string shown = nav.open->Value(c.id);
-        nav.open->Type(c.id, c.text);
-        EXPECT_EQ(shown, nav.open->Value(c.id)) << c.text;
-        EXPECT_TRUE(oriel::testing::CallLog().empty()) << c.text;
-        EXPECT_TRUE(nav.map.GetMapRect() == c.rect) << c.text;
-        EXPECT_EQ(0, nav.section.Section().GetModifyFlag()) << c.text;
-    }
-    // A proportion that fits is kept as before: 60 / 50 of a width of 100.
-    NavigationMap nav(FLOATRECT(10, 80, 60, 20));
-    ASSERT_TRUE(nav.open->Type(L::kWidthId, "100"));
-    EXPECT_TRUE(sectiontest::Logged("ScLookDownForm::SetPosition(60,50,100,120,0)"));
 }
 
 }  // namespace

@@ -383,15 +383,6 @@ TEST(SweepSection, SingleWellSectionAndItsObjects) {
 
 // ---- the sand pages' named conversions ----------------------------------------------------------
 
-// A window a section creator made, closed as the host closes it.
-struct Opened {
-    CWnd* sheet;
-    explicit Opened(CWnd* made) : sheet(made) {}
-    ~Opened() { platform::DestroyAndDelete(sheet); }
-    Opened(const Opened&) = delete;
-    Opened& operator=(const Opened&) = delete;
-};
-
 // The first page of the sheet whose list is a List, its window made by choosing its tab, shown
 // with the object.
 template <class List>
@@ -412,8 +403,8 @@ template <class List>
 void CheckSandDisplay(const std::string& where, const Maker& maker, ScObjInterface* object, DWORD_PTR id,
                       const int& stored) {
     sectiontest::HostWindows host;
-    Opened opened(maker(SectionObjectArg(object), &host.frame));
-    List* list = ListOn<List>(opened.sheet, object);
+    const sectiontest::Owned opened(maker(SectionObjectArg(object), &host.frame));
+    List* list = ListOn<List>(opened.wnd, object);
     ASSERT_NE(nullptr, list) << where;
     CBCGPProp* item = list->GetPropList().FindItemByData(id, TRUE);
     CFixedListProp* fixed = FixedListOf(item);
@@ -430,21 +421,6 @@ void CheckSandDisplay(const std::string& where, const Maker& maker, ScObjInterfa
 }
 
 TEST(SweepSection, SandPagesReadTheirListsThroughTheNamedConversions) {
-    // The conversions themselves, with every row of their tables and a value or text no row names.
-    for (const auto& [mode, text] : {std::pair<int, const char*>{0, "全部"}, {1, "射开"}, {2, "连通"}, {3, ""}})
-        EXPECT_EQ(text, SandDisplayModeText(mode).str()) << mode;
-    for (const auto& [text, mode] :
-         {std::pair<const char*, int>{"射开", 1}, {"连通", 2}, {"全部", -1}, {"无此选项", -1}})
-        EXPECT_EQ(mode, SandDisplayModeFromText(text)) << text;
-    for (const auto& [text, type] : {std::pair<const char*, int>{"沉积相填充", 0},
-                                     {"砂岩填充", 1},
-                                     {"油气水填充", 2},
-                                     {"单一填充", 3},
-                                     {"自定义", 5},
-                                     {"无", 5},
-                                     {"无此选项", 5}})
-        EXPECT_EQ(type, CLstSandFill::FillTypeOfText(text)) << text;
-
     oriel::SectionFixture<CnConnection> connection;
     CheckSandDisplay<CSandSetor>("connection", kMultiWell, connection.Object(), CSandSetor::kSandDisplayId,
                                  connection.Record().m_nSandDisplay);
@@ -468,8 +444,8 @@ TEST(SweepSection, SandFillPagesReadTheirTypeFromItsText) {
         sectiontest::HostWindows host;
         CnSandFill& fill = world.Fill(std::min(type, 5));
         fill.SetSymFillType(static_cast<SymbolFillType>(type));
-        Opened opened(kMultiWell(SectionObjectArg(&fill), &host.frame));
-        CLstSandFill* list = ListOn<CLstSandFill>(opened.sheet, &fill);
+        const sectiontest::Owned opened(kMultiWell(SectionObjectArg(&fill), &host.frame));
+        CLstSandFill* list = ListOn<CLstSandFill>(opened.wnd, &fill);
         ASSERT_NE(nullptr, list) << type;
         CBCGPPropList& grid = list->GetPropList();
         CBCGPProp* typeItem = grid.FindItemByData(CLstSandFill::kTypeId, TRUE);
