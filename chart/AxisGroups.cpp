@@ -101,11 +101,8 @@ const char* AxisScaleToText(int scale) { return TextOfValue(kScales, scale, kLog
 int TitlePosFromText(const CString& text) { return ValueOfText(kTitlePositions, text, kOtherTitlePos); }
 const char* TitlePosToText(int pos) { return TextOfValue(kTitlePositions, pos, kPosMiddle); }
 
-int FillDirectionFromText(const CString& text) {
-    for (const TextValue& entry : kFillDirections)
-        if (text.CompareNoCase(entry.text) == 0) return entry.value;
-    return kOtherDirection;
-}
+// The direction texts have no letter case: an exact comparison is a case-blind one.
+int FillDirectionFromText(const CString& text) { return ValueOfText(kFillDirections, text, kOtherDirection); }
 const char* FillDirectionToText(int direction) { return TextOfValue(kFillDirections, direction, kFillDown); }
 
 void ReadOtherTextsBy(CBCGPProp* item, std::function<int(const CString&)> convert) {

@@ -85,9 +85,10 @@ std::vector<ListEntry> EntriesOf(const TextValue (&table)[N]) {
 CBCGPProp* NewNumberListItem(const char* label, const char* description, DWORD_PTR id, int first, int last,
                              bool (*read)(const CString&, int*));
 // A two-option list whose page takes any other text as the second option: "上下"/"左右",
-// "横向"/"纵向", "频率"/"频数", "扇形"/"玫瑰花", "内部"/"外部". Its entries are set by the refresh
-// (SetTwoOptions), which shows first or second; the first option stands for 1, the second for 0,
-// so the list is read as a yes/no list is (ReadYesNo): true for the first option.
+// "横向"/"纵向", "内部"/"外部". Its entries are set by the refresh (SetTwoOptions), which shows
+// first or second; the first option stands for 1, the second for 0, so the list is read as a
+// yes/no list is (ReadYesNo): true for the first option. (The histogram's "频数" 0 / "频率" 1 list
+// sets its own entries and takes any other text as 0 too.)
 inline constexpr OtherText kSecondOption = OtherTakenAs(0);
 void SetTwoOptions(CBCGPProp* item, const char* first, const char* second, bool firstShown);
 
