@@ -14,6 +14,7 @@
 #include "hosttypes/Zephyr/DIOilTest.h"
 #include "hosttypes/Zephyr/WpOilTest.h"
 #include "wellplot/intervals/CellTypesGridCtrl.h"
+#include "wellplot/intervals/LstOilTestPie.h"
 #include "wellplot/intervals/OilTestPage.h"
 #include "wellplot/intervals/PropWnd.h"
 
@@ -88,6 +89,18 @@ protected:
     CWpOilTest* kit = nullptr;
     CPropWndMgr* sheet = nullptr;
     COilTestPage* page = nullptr;
+};
+
+// The pie page alone, on the sample plot's first oil-test kit, whose data has four fields.
+class PiePage : public OpenPage<CLstOilTestPie> {
+public:
+    PiePage()
+        : OpenPage([](zephyr::PlotFixture& plot) {
+              auto* kit = plot.First<CWpOilTest>();
+              kit->SetData(new CDIOilTest({"日产油", "日产气", "日产水", "含水"}));
+              return new CLstOilTestPie(kit);
+          }) {}
+    CWpOilTest* kit() { return list().GetKit(); }
 };
 
 }  // namespace wptest

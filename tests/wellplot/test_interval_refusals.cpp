@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <initializer_list>
 #include <string>
 #include <typeinfo>
 
@@ -346,12 +347,8 @@ TEST(IntervalAcceptedTest, ASizeEnteredAndLeftStaysAndTheNumberTypedIsStored) {
 }
 
 TEST(IntervalRefusalTest, ARefusedPieRadiusRedrawsNothing) {
-    wptest::OpenPage<CLstOilTestPie> page([](zephyr::PlotFixture& plot) {
-        auto* kit = plot.First<CWpOilTest>();
-        kit->SetData(new CDIOilTest({"日产油", "日产气", "日产水", "含水"}));
-        return new CLstOilTestPie(kit);
-    });
-    auto* kit = page.list().GetKit();
+    wptest::PiePage page;
+    auto* kit = page.kit();
     kit->m_dPieRadius = 300;
     page.Show(kit);
     // Reported from code, as a host would set it: the radius item's rule refuses it on the page.
@@ -445,6 +442,14 @@ void ExpectListRefuses(Page& page, DWORD_PTR id) {
     });
 }
 
+// The same for lists of a page showing the plot's first kit of its kind.
+template <class Page, class Kit>
+void ExpectListsRefuse(std::initializer_list<DWORD_PTR> ids) {
+    wptest::IntervalPage<Page> page;
+    page.Show(page.plot().template First<Kit>());
+    for (DWORD_PTR id : ids) ExpectListRefuses(page, id);
+}
+
 TEST(IntervalRefusalTest, ATextNoOptionNamesIsRefusedWhereThePageGivesItNoValue) {
     {
         wptest::IntervalPage<CLstSand> page;
@@ -456,28 +461,11 @@ TEST(IntervalRefusalTest, ATextNoOptionNamesIsRefusedWhereThePageGivesItNoValue)
         page.Show(kit);
         ExpectListRefuses(page, CLstSand::kVLinePosId);
     }
-    {
-        wptest::IntervalPage<CLstColth> page;
-        page.Show(page.plot().First<CWpCorelith>());
-        ExpectListRefuses(page, CLstColth::kSourceTypeId);
-    }
-    {
-        wptest::IntervalPage<CLstLthSample> page;
-        page.Show(page.plot().First<CWpLthSample>());
-        ExpectListRefuses(page, CLstLthSample::kSourceTypeId);
-        ExpectListRefuses(page, CLstLthSample::kMarkAlignId);
-    }
-    {
-        wptest::IntervalPage<CLstShoot> page;
-        page.Show(page.plot().First<CWpShoot>());
-        ExpectListRefuses(page, CLstShoot::kSourceTypeId);
-    }
-    {
-        wptest::IntervalPage<CLstSymbleTexture> page;
-        page.Show(page.plot().First<CWpSymbleTexture>());
-        ExpectListRefuses(page, CLstSymbleTexture::kSourceTypeId);
-        ExpectListRefuses(page, CLstSymbleTexture::kFitId);
-    }
+    ExpectListsRefuse<CLstColth, CWpCorelith>({CLstColth::kSourceTypeId});
+    ExpectListsRefuse<CLstLthSample, CWpLthSample>({CLstLthSample::kSourceTypeId, CLstLthSample::kMarkAlignId});
+    ExpectListsRefuse<CLstShoot, CWpShoot>({CLstShoot::kSourceTypeId});
+    ExpectListsRefuse<CLstSymbleTexture, CWpSymbleTexture>(
+        {CLstSymbleTexture::kSourceTypeId, CLstSymbleTexture::kFitId});
 }
 
 // A text reported from code that a list maps is stored as its page's rule gives it, and the list

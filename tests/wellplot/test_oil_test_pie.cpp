@@ -1,29 +1,14 @@
 // The oil-test pie page: the attribute lists sized from their count items (and never beyond the
 // items the page has ids for), the pie's switch over its groups, the colour captions, the radius
 // and the font sizes.
-#include "WellPlotFixture.h"
-#include "hostlibs/Zephyr/ZephyrTesting.h"
-#include "hosttypes/Zephyr/DIOilTest.h"
-#include "hosttypes/Zephyr/WpOilTest.h"
-#include "wellplot/intervals/LstOilTestPie.h"
+#include "OilTestFixture.h"
 
 using wptest::CallsOn;
 using wptest::Names;
 using Pie = CLstOilTestPie;
+using wptest::PiePage;
 
 namespace {
-
-class PiePage : public wptest::OpenPage<CLstOilTestPie> {
-public:
-    PiePage()
-        : OpenPage([](zephyr::PlotFixture& plot) {
-              auto* kit = plot.First<CWpOilTest>();
-              kit->SetData(new CDIOilTest({"日产油", "日产气", "日产水", "含水"}));
-              return new CLstOilTestPie(kit);
-          }) {}
-    CWpOilTest* kit() { return list().GetKit(); }
-    CBCGPProp* Group(DWORD_PTR id) { return Item(id); }
-};
 
 std::vector<CString> Entries(int n) {
     std::vector<CString> entries;
@@ -36,7 +21,7 @@ TEST(OilTestPie, TheFirstRefreshSizesTheCountFromTheKitsList) {
     page.kit()->m_pieUpper = Entries(4);
     page.Show(page.kit());
     EXPECT_EQ(page.Value(Pie::kUpperCountId), "4");
-    CBCGPProp* upper = page.Group(Pie::kUpperGroupId);
+    CBCGPProp* upper = page.Item(Pie::kUpperGroupId);
     ASSERT_EQ(upper->GetSubItemsCount(), 4);
     EXPECT_EQ(upper->GetSubItem(0)->GetName(), "属性1");
     EXPECT_EQ(upper->GetSubItem(3)->GetName(), "属性4");
@@ -52,7 +37,7 @@ TEST(OilTestPie, ACountResizesTheKitsListAndTheSameCountOnlyReloadsTexts) {
     ASSERT_TRUE(page.Pick(Pie::kUpperCountId, "6"));
     EXPECT_EQ(page.kit()->m_pieUpper.size(), 6u);
     EXPECT_EQ(page.kit()->m_pieUpper[5], "");
-    EXPECT_EQ(page.Group(Pie::kUpperGroupId)->GetSubItemsCount(), 6);
+    EXPECT_EQ(page.Item(Pie::kUpperGroupId)->GetSubItemsCount(), 6);
     CBCGPProp* first = page.Item(Pie::kFirstUpperId);
     page.kit()->m_pieUpper[0] = "含水";
     // The count shown is no pick; reported from code it reloads the texts.
@@ -71,9 +56,9 @@ TEST(OilTestPie, AListLongerThanNineShowsNineAndKeepsTheRest) {
     page.kit()->m_pieLower = Entries(2);
     page.Show(page.kit());
     EXPECT_EQ(page.Value(Pie::kUpperCountId), "9");
-    EXPECT_EQ(page.Group(Pie::kUpperGroupId)->GetSubItemsCount(), 9);
+    EXPECT_EQ(page.Item(Pie::kUpperGroupId)->GetSubItemsCount(), 9);
     EXPECT_EQ(page.kit()->m_pieUpper, Entries(12));
-    EXPECT_EQ(page.Group(Pie::kLowerGroupId)->GetName(), "下部属性");
+    EXPECT_EQ(page.Item(Pie::kLowerGroupId)->GetName(), "下部属性");
     EXPECT_EQ(page.Value(Pie::kFirstLowerId), "字段1");
     zephyr::testing::Touch(page.kit());
     page.Show(page.kit());
@@ -185,7 +170,7 @@ TEST(OilTestPie, AnyOtherTextIsTheListsValueAndShowsItsOptionAcrossAnnounces) {
     for (const char* refused : {"无此选项", "", "10", "-1", "2.5"})
         wptest::ExpectShownAgain(page, Pie::kUpperCountId, _variant_t(refused), "2", refused);
     EXPECT_EQ(page.kit()->m_pieUpper, Entries(2));
-    EXPECT_EQ(page.Group(Pie::kUpperGroupId)->GetSubItemsCount(), 2);
+    EXPECT_EQ(page.Item(Pie::kUpperGroupId)->GetSubItemsCount(), 2);
     // A count is read as an unsigned integer: "03" and " 3" are 3 entries, as "3" is.
     for (const auto& [id, entries] : {std::make_pair(Pie::kUpperCountId, &CWpOilTest::m_pieUpper),
                                       std::make_pair(Pie::kLowerCountId, &CWpOilTest::m_pieLower)})

@@ -4,13 +4,9 @@
 
 #include <string>
 
-#include "WellPlotFixture.h"
-#include "hostlibs/Zephyr/ZephyrTesting.h"
-#include "hosttypes/Zephyr/DIOilTest.h"
-#include "hosttypes/Zephyr/WpOilTest.h"
+#include "OilTestFixture.h"
 #include "support/OpenEditor.h"
 #include "wellplot/LstOther.h"
-#include "wellplot/intervals/LstOilTestPie.h"
 
 namespace {
 
@@ -61,12 +57,8 @@ TEST(OpenEditor, ABorderWidthShownWhileTheEditorIsOpenKeepsItsDigits) {
 // A pie radius of 1234.5 hundredths shows "12.35": set while the editor was open and left as it
 // shows, it stays 1234.5; the text the editor opened with, typed, is an edit.
 TEST(OpenEditor, APieRadiusShownWhileTheEditorIsOpenKeepsItsDigits) {
-    wptest::OpenPage<CLstOilTestPie> page([](zephyr::PlotFixture& plot) {
-        auto* kit = plot.First<CWpOilTest>();
-        kit->SetData(new CDIOilTest({"日产油", "日产气", "日产水", "含水"}));
-        return new CLstOilTestPie(kit);
-    });
-    CWpOilTest* kit = page.list().GetKit();
+    wptest::PiePage page;
+    CWpOilTest* kit = page.kit();
     kit->m_dPieRadius = 300;
     page.Show(kit);
     CBCGPProp* radius = OpenEditor(page, CLstOilTestPie::kRadiusId);

@@ -24,12 +24,6 @@
 
 IMPLEMENT_DYNCREATE(CLstWaterEntry, CLstContent)
 
-const TextValue kProfileLabelAligns[3] = {
-    {grouptext::kAlignLeft, 0},
-    {grouptext::kAlignCenter, 1},
-    {grouptext::kAlignRight, 2},
-};
-
 namespace {
 
 // The switches of the top and bottom lines and of the value labels: any text but "否" shows them.
@@ -485,9 +479,9 @@ void CLstWaterEntry::ShowStored(CWpWaterEntry* kit, CBCGPProp* item) {
         case kLabelSize:
             ShowValue(item, _variant_t(ShownLabelSize(kit->GetParamFontHeight(k))));
             break;
-        case kLabelAlign:
-            if (const char* align = TextOfValue(kProfileLabelAligns, kit->GetParamFontHAlign(k), nullptr))
-                ShowTextIfChanged(item, align);
+        case kLabelAlign:  // through the list's own table, which reads the texts back
+            if (CFixedListProp* list = FixedListOf(item))
+                if (const char* align = list->TextOf(kit->GetParamFontHAlign(k))) ShowTextIfChanged(item, align);
             break;
         default:
             break;

@@ -8,7 +8,6 @@
 // needs of the edited item before that.
 #pragma once
 
-#include "framework/OptionTables.h"
 #include "wellplot/intervals/LstContent.h"
 
 class CWpWaterEntry;
@@ -105,6 +104,3 @@ private:
     int m_nParamCount = 0;
     CString m_strSource;
 };
-
-// The value-label alignments both ways: "左对齐" 0, "居中" 1, "右对齐" 2.
-extern const TextValue kProfileLabelAligns[3];
