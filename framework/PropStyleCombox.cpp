@@ -48,24 +48,15 @@ void CPropStyleCombox::SetVal(UINT& value) {
     if (value == m_nPicked) return;
     m_bPickTaken = false;
     m_nPicked = value;
-    // An open editor shows what code wrote, as the cell does: leaving it as it shows is no edit.
-    if (m_bInPlaceEdit && m_pWndInPlace && m_nKind != kFontFace) {
-        const CString shown = GetShownText();
-        m_pWndInPlace->SetWindowText(shown);
-        if (m_pWndCombo) m_pWndCombo->SetCurSel(m_pWndCombo->FindStringExact(-1, shown));
-    }
+    // A face picker shows its text value, which the picked value leaves as it is.
+    if (m_nKind != kFontFace) ShowInOpenEditor();
     Redraw();
 }
 
 CString CPropStyleCombox::GetShownText() {
     if (m_nKind == kFontFace) return CBCGPProp::GetShownText();
     // The entries write a colour as "%d" and a style number as "%u".
-    CString text;
-    if (m_nKind == kFillColor)
-        text.Format("%d", static_cast<int>(m_nPicked));
-    else
-        text.Format("%u", m_nPicked);
-    return text;
+    return m_nKind == kFillColor ? FormatString("%d", static_cast<int>(m_nPicked)) : FormatString("%u", m_nPicked);
 }
 
 CWnd* CPropStyleCombox::CreateInPlaceEdit(CRect rect, BOOL& defaultFormat) {
@@ -190,11 +181,10 @@ void CPropStyleCombox::OnDrawValue(CDC* dc, CRect rect) {
         dc->SetWindowOrg(0, 0);
         dc->DPtoLP(&logical);
     }
-    const UINT shown = m_nPicked;
     switch (m_nKind) {
         case kPointStyle: {
             QXLOGPOINT point;
-            point.style = shown;
+            point.style = m_nPicked;
             point.innerColor = kSampleColour;
             point.size = kSamplePointSize;
             AfxGetPointTool()->DrawPoint(dc, point, logical.CenterPoint(), 1.0);
@@ -202,7 +192,7 @@ void CPropStyleCombox::OnDrawValue(CDC* dc, CRect rect) {
         }
         case kLineStyle: {
             QXLOGPEN pen;
-            pen.style = shown;
+            pen.style = m_nPicked;
             pen.reserved1 = kSampleColour;
             pen.width = kSamplePenWidth;
             const int middle = (logical.top + logical.bottom) / 2;
@@ -212,7 +202,7 @@ void CPropStyleCombox::OnDrawValue(CDC* dc, CRect rect) {
         }
         case kFillStyle: {
             QXLOGBRUSH brush;
-            brush.style = shown;
+            brush.style = m_nPicked;
             brush.fillColor = kSampleColour;
             brush.size = kSampleCellSize;
             brush.backMode = kBackModeTransparent;
@@ -221,8 +211,8 @@ void CPropStyleCombox::OnDrawValue(CDC* dc, CRect rect) {
         }
         case kFillColor: {
             QXLOGBRUSH brush;
-            brush.fillColor = shown;
-            brush.lineColor = shown;
+            brush.fillColor = m_nPicked;
+            brush.lineColor = m_nPicked;
             brush.backMode = kBackModeTransparent;
             AfxGetFillTool()->DrawFill(dc, brush, rect, 1.0);
             break;

@@ -165,13 +165,16 @@ void CBCGPProp::SetValue(const _variant_t& value) {
     _variant_t replaced = m_varValue;  // value may be m_varValueBefore itself
     m_varValue = value;
     m_varValueBefore = std::move(replaced);
-    // An open editor shows what code wrote, as the cell does: leaving it as it shows is no edit.
-    if (m_bInPlaceEdit && m_pWndInPlace) {
-        const CString shown = GetShownText();
-        m_pWndInPlace->SetWindowText(shown);
-        if (m_pWndCombo) m_pWndCombo->SetCurSel(m_pWndCombo->FindStringExact(-1, shown));
-    }
+    ShowInOpenEditor();
     Redraw();
+}
+
+void CBCGPProp::ShowInOpenEditor() {
+    // An open editor shows what code wrote, as the cell does: leaving it as it shows is no edit.
+    if (!m_bInPlaceEdit || !m_pWndInPlace) return;
+    const CString shown = GetShownText();
+    m_pWndInPlace->SetWindowText(shown);
+    if (m_pWndCombo) m_pWndCombo->SetCurSel(m_pWndCombo->FindStringExact(-1, shown));
 }
 
 void CBCGPProp::PutBackValueBefore() {

@@ -185,6 +185,8 @@ protected:
     // Judges a commit of text (the editor's text, a pick, a date as the item would show it): it is
     // no edit when it is the text the item shows now, whatever code wrote since the editor opened.
     BOOL CommitsShownText(const CString& text);
+    // An open editor (and its drop-down) shows the item's text again after code changed it.
+    void ShowInOpenEditor();
     // The in-place window or drop-down is given to the grid to be destroyed (or destroyed
     // here when there is no grid).
     void DisposeWindow(CWnd*& wnd);

@@ -148,8 +148,7 @@ bool GridDriver::TypeText(CBCGPProp* item, const std::string& text) {
     return !AbandonEdit();
 }
 
-bool GridDriver::PickDropDownEntry(CBCGPProp* item, int k) {
-    if (!OpenEditor(item)) return false;
+bool GridDriver::PickOpenEntry(CBCGPProp* item, int k) {
     CComboBox* combo = item->GetComboWnd();
     if (!combo || k < 0 || k >= combo->GetCount()) {
         AbandonEdit();
@@ -160,15 +159,12 @@ bool GridDriver::PickDropDownEntry(CBCGPProp* item, int k) {
     return !AbandonEdit();
 }
 
+bool GridDriver::PickDropDownEntry(CBCGPProp* item, int k) { return OpenEditor(item) && PickOpenEntry(item, k); }
+
 bool GridDriver::PickDropDownEntry(CBCGPProp* item, const std::string& text) {
     if (!OpenEditor(item)) return false;
     CComboBox* combo = item->GetComboWnd();
-    const int entry = combo ? combo->FindStringExact(-1, text.c_str()) : CB_ERR;
-    if (entry == CB_ERR) {
-        AbandonEdit();
-        return false;
-    }
-    return PickDropDownEntry(item, entry);
+    return PickOpenEntry(item, combo ? combo->FindStringExact(-1, text.c_str()) : CB_ERR);
 }
 
 bool GridDriver::PickOption(CBCGPProp* item, int k) {

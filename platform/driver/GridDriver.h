@@ -99,6 +99,8 @@ private:
     // Escape when an edit is still open; answers whether one was.
     bool AbandonEdit();
     bool OpenPopup(CBCGPColorProp* item);
+    // Picks entry k of the open editor's drop-down (false, the edit abandoned, when there is none).
+    bool PickOpenEntry(CBCGPProp* item, int k);
 
     CBCGPPropList* grid_;
 };

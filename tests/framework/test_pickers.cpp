@@ -41,8 +41,9 @@ struct PickerFixture : ::testing::Test {
     HostWindow host;
     PickerList list;
 
-    CBCGPPropList& Open(std::function<void(CBCGPPropList&)> fill) {
-        list.fill = std::move(fill);
+    // The grid holding item alone.
+    CBCGPPropList& Open(CBCGPProp* item) {
+        list.fill = [item](CBCGPPropList& g) { g.AddProperty(item); };
         EXPECT_TRUE(list.Create(nullptr, nullptr, WS_CHILD | WS_VISIBLE, CRect(0, 0, 300, 400), &host.frame, 2));
         return list.GetPropList();
     }
@@ -65,11 +66,8 @@ struct Target {
 using StylePicker = PickerFixture;
 
 TEST_F(StylePicker, PickArrivesAsTheEntrysStyleNumber) {
-    CPropStyleCombox* line = nullptr;
-    CBCGPPropList& grid = Open([&](CBCGPPropList& g) {
-        line = new CPropStyleCombox("线型", 1, CPropStyleCombox::kLineStyle, "地质线", "", 7001);
-        g.AddProperty(line);
-    });
+    CPropStyleCombox* line = new CPropStyleCombox("线型", 1, CPropStyleCombox::kLineStyle, "地质线", "", 7001);
+    CBCGPPropList& grid = Open(line);
     platform::GridDriver driver(&grid);
     // The geology set lists 11, 12, 13, 14: the third entry is style 13.
     ASSERT_TRUE(driver.PickDropDownEntry(line, 2));
@@ -87,11 +85,8 @@ TEST_F(StylePicker, PickArrivesAsTheEntrysStyleNumber) {
 // whatever the item was made with or picked before (style 4 picked on one object, another of
 // style 3 shown, 4 picked again: the second object becomes 4).
 TEST_F(StylePicker, APickIsJudgedAgainstTheStyleDrawn) {
-    CPropStyleCombox* line = nullptr;
-    CBCGPPropList& grid = Open([&](CBCGPPropList& g) {
-        line = new CPropStyleCombox("线型", 11, CPropStyleCombox::kLineStyle, "地质线", "", 7001);
-        g.AddProperty(line);
-    });
+    CPropStyleCombox* line = new CPropStyleCombox("线型", 11, CPropStyleCombox::kLineStyle, "地质线", "", 7001);
+    CBCGPPropList& grid = Open(line);
     platform::GridDriver driver(&grid);
     UINT shown = 12;
     line->SetVal(shown);  // a refresh shows a line of style 12
@@ -148,11 +143,8 @@ TEST_F(StylePicker, APickIsJudgedAgainstTheStyleDrawn) {
 // write): the drop-down opens on the face name and writes its choice into it; a pick is judged
 // against the face shown, and one taken sets both.
 TEST_F(StylePicker, FacePickerKeepsItsFaceNameBesideTheFaceShown) {
-    CPropStyleCombox* face = nullptr;
-    CBCGPPropList& grid = Open([&](CBCGPPropList& g) {
-        face = new CPropStyleCombox("字体", CString("宋体"), "", 7002);
-        g.AddProperty(face);
-    });
+    CPropStyleCombox* face = new CPropStyleCombox("字体", CString("宋体"), "", 7002);
+    CBCGPPropList& grid = Open(face);
     platform::GridDriver driver(&grid);
     face->SetValue(_variant_t(kestrel::kFontFaces[1]));  // a refresh shows another face
     EXPECT_EQ(face->GetFaceName(), CString("宋体"));
@@ -182,11 +174,8 @@ TEST_F(StylePicker, FacePickerKeepsItsFaceNameBesideTheFaceShown) {
 }
 
 TEST_F(StylePicker, FontPickerTakesTheFaceText) {
-    CPropStyleCombox* face = nullptr;
-    CBCGPPropList& grid = Open([&](CBCGPPropList& g) {
-        face = new CPropStyleCombox("字体", CString("宋体"), "", 7002);
-        g.AddProperty(face);
-    });
+    CPropStyleCombox* face = new CPropStyleCombox("字体", CString("宋体"), "", 7002);
+    CBCGPPropList& grid = Open(face);
     platform::GridDriver driver(&grid);
     ASSERT_TRUE(driver.PickDropDownEntry(face, 1));
     EXPECT_EQ(CString(VariantToText(face->GetValue())), CString(kestrel::kFontFaces[1]));
@@ -270,11 +259,8 @@ TEST_F(StylePicker, KindIsClampedAndThePickedValueStartsApartFromTheVariant) {
 // only: the list reads GetVal, the style drawn, and writes that.
 TEST_F(StylePicker, AReportFromCodeLeavesTheStyleDrawnForTheList) {
     constexpr DWORD_PTR kPointGroupId = 7300;  // style +1
-    CBCGPProp* group = nullptr;
-    CBCGPPropList& grid = Open([&](CBCGPPropList& g) {
-        group = CreatePointProp("点", kPointGroupId);
-        g.AddProperty(group);
-    });
+    CBCGPProp* group = CreatePointProp("点", kPointGroupId);
+    CBCGPPropList& grid = Open(group);
     QXLOGPOINT stored;
     stored.style = 3;
     SetPointProp(group, stored);
@@ -291,11 +277,8 @@ TEST_F(StylePicker, AReportFromCodeLeavesTheStyleDrawnForTheList) {
 }
 
 TEST_F(StylePicker, SetValRedrawsOnlyOnAChange) {
-    CPropStyleCombox* line = nullptr;
-    CBCGPPropList& grid = Open([&](CBCGPPropList& g) {
-        line = new CPropStyleCombox("线型", 1, CPropStyleCombox::kLineStyle, "", "", 7001);
-        g.AddProperty(line);
-    });
+    CPropStyleCombox* line = new CPropStyleCombox("线型", 1, CPropStyleCombox::kLineStyle, "", "", 7001);
+    CBCGPPropList& grid = Open(line);
     UINT value = 4;
     line->SetVal(value);
     grid.ResetPaintCounters();
@@ -441,12 +424,9 @@ TEST(BitmapCell, IndexPastTheImagesOrMissingBitmapLeavesTheCellUnpainted) {
 using BitmapItem = PickerFixture;
 
 TEST_F(BitmapItem, DropDownListsPositionsAndAPickSelectsTheIndex) {
-    CBmpPropLst* item = nullptr;
-    CBCGPPropList& grid = Open([&](CBCGPPropList& g) {
-        item = NewBitmapItem();
-        item->SetData(7100);
-        g.AddProperty(item);
-    });
+    CBmpPropLst* item = NewBitmapItem();
+    item->SetData(7100);
+    CBCGPPropList& grid = Open(item);
     std::unique_ptr<CComboBox> combo(item->CreateCombo(&host.frame, CRect(0, 0, 100, 20)));
     ASSERT_TRUE(combo);
     EXPECT_STREQ(combo->GetRuntimeClass()->m_lpszClassName, "CBmpComboBox");

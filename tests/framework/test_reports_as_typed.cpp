@@ -105,8 +105,9 @@ TEST(ReportsAsTyped, ANumberItemReadsTheLeadingNumberAndATextItemReadWholeRefuse
             EXPECT_EQ("3\nshown 3.00", answer) << how;
             tsltest::AnswerTo(OpenPane, kNumberId, state, "1:2", typed, &answer);
             EXPECT_EQ("1\nshown 1.00", answer) << how;
-            if (tsltest::AnswerTo(OpenPane, kNumberId, state, "", typed, &answer))
+            if (tsltest::AnswerTo(OpenPane, kNumberId, state, "", typed, &answer)) {
                 EXPECT_EQ("0\nshown 0.00", answer) << how;
+            }
             DrivenPage before = OpenPane();
             state.reach(before, kWholeId);
             for (const char* text : {"3x", "1:2", "1.2.3"}) {

@@ -1174,12 +1174,18 @@ void Sweeper::ChangeWhileOpen(const std::string& where, CWnd& page, int gridInde
     }
 }
 
-void Sweeper::PickStyles(const std::string& where, CWnd& page, int gridIndex, const Item& key,
-                         const std::function<void()>& announce) {
+CPropStyleCombox* Sweeper::StylePickerAt(CWnd& page, int gridIndex, const Item& key) {
     CBCGPPropList* grid = GridAt(page, gridIndex);
     auto* picker = grid ? dynamic_cast<CPropStyleCombox*>(key.Find(grid)) : nullptr;
     if (!picker || picker->GetKind() == CPropStyleCombox::kFontFace || !picker->IsEnabled() || !ShownInGrid(picker))
-        return;
+        return nullptr;
+    return picker;
+}
+
+void Sweeper::PickStyles(const std::string& where, CWnd& page, int gridIndex, const Item& key,
+                         const std::function<void()>& announce) {
+    CPropStyleCombox* picker = StylePickerAt(page, gridIndex, key);
+    if (!picker) return;
     if (PassedOver(where, key)) return;
     std::vector<const Other*> shown = {nullptr};
     for (const Other& other : others_) shown.push_back(&other);
@@ -1255,10 +1261,8 @@ void Sweeper::ReportIntoPicker(const std::string& where, CWnd& page, int gridInd
         Dump();
         return changed;
     };
-    CBCGPPropList* grid = GridAt(page, gridIndex);
-    auto* picker = grid ? dynamic_cast<CPropStyleCombox*>(key.Find(grid)) : nullptr;
-    if (!picker || picker->GetKind() == CPropStyleCombox::kFontFace || !picker->IsEnabled() || !ShownInGrid(picker))
-        return;
+    CPropStyleCombox* picker = StylePickerAt(page, gridIndex, key);
+    if (!picker) return;
     const UINT style = picker->GetVal();
     const std::string drawn = std::to_string(style);
     // The text of the style drawn: what writing that style changes (stamps, flags).

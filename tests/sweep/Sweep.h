@@ -78,6 +78,7 @@
 
 class CBCGPProp;
 class CBCGPPropList;
+class CPropStyleCombox;
 struct QXLOGFONT;
 struct QXLOGPEN;
 struct QXLOGBRUSH;
@@ -388,6 +389,8 @@ private:
     // (an edit, which runs): text and number items, option lists, dates.
     void ChangeWhileOpen(const std::string& where, CWnd& page, int gridIndex, const Item& key,
                          const std::function<void()>& announce);
+    // The item at key when it is a style or colour picker the user can drop down; null otherwise.
+    static CPropStyleCombox* StylePickerAt(CWnd& page, int gridIndex, const Item& key);
     // Style pickers over the object and each other one shown in turn: entered and left, and picked
     // at the style they draw (no edit), and at their value's text where it differs (an edit).
     void PickStyles(const std::string& where, CWnd& page, int gridIndex, const Item& key,
