@@ -90,9 +90,7 @@ bool TAttributeLayerData<Wrapper>::OnLayerItemChanged(Wrapper& layer, CBCGPProp*
     else if constexpr (kHasVirtualWells<Wrapper>)
         if (id == first + 2) set = &Wrapper::SetAppendControlPointVisible;
     if (!set) return true;
-    int on = 0;
-    if (!ReadFixedList(item, &on)) return false;
-    (layer.*set)(on);
+    (layer.*set)(ReadYesNo(item) ? 1 : 0);
     return true;
 }
 

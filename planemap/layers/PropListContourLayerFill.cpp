@@ -56,24 +56,22 @@ void CPropListContourLayerFill::RefreshLayer(CContourLayer& layer) {
 }
 
 bool CPropListContourLayerFill::OnLayerItemChanged(CContourLayer& layer, CBCGPProp* item) {
-    int on = 0;
     switch (item->GetData()) {
-        case kVisibleId:
-            if (!ReadFixedList(item, &on)) return false;
-            layer.SetFillVisible(on);
-            EnableGroups(on != 0);
+        case kVisibleId: {
+            const bool on = ReadYesNo(item);
+            layer.SetFillVisible(on ? 1 : 0);
+            EnableGroups(on);
             break;
+        }
         case kTemplateId:
             // Any text names the template, "自定义" too.
             layer.SetFillColorTemplate(ItemText(item));
             break;
         case kInvertId:
-            if (!ReadFixedList(item, &on)) return false;
-            layer.SetColorInvert(on);
+            layer.SetColorInvert(ReadYesNo(item) ? 1 : 0);
             break;
         case kScaleVisibleId:
-            if (!ReadFixedList(item, &on)) return false;
-            layer.SetColorMarkVisible(on);
+            layer.SetColorMarkVisible(ReadYesNo(item) ? 1 : 0);
             break;
         default:
             break;

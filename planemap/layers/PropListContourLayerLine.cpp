@@ -120,11 +120,12 @@ bool CPropListContourLayerLine::OnLayerItemChanged(CContourLayer& layer, CBCGPPr
     };
     int chosen = 0;
     switch (item->GetData()) {
-        case kVisibleId:
-            if (!ReadFixedList(item, &chosen)) return false;
-            layer.SetLineVisible(chosen);
-            EnableGroups(chosen != 0);
+        case kVisibleId: {
+            const bool on = ReadYesNo(item);
+            layer.SetLineVisible(on ? 1 : 0);
+            EnableGroups(on);
             break;
+        }
         case kModeId:
             // The mode item, a two-button item, offers the modes: any other text is refused.
             chosen = ValueOfText(kModes, ItemText(item), -1);
@@ -171,11 +172,12 @@ bool CPropListContourLayerLine::OnLayerItemChanged(CContourLayer& layer, CBCGPPr
             return count(&CContourLayer::SetLabelBeginPos);
         case kIntervalId:
             return count(&CContourLayer::SetLabelInterval);
-        case kTransparentId:
-            if (!ReadFixedList(item, &chosen)) return false;
-            layer.SetLabelFontTransParent(chosen);
-            if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(chosen == 0);
+        case kTransparentId: {
+            const bool transparent = ReadYesNo(item);
+            layer.SetLabelFontTransParent(transparent ? 1 : 0);
+            if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(!transparent);
             break;
+        }
         case kBackColorId: {
             COLORREF color = 0;
             if (ReadColor(item, &color)) layer.SetLabelFontBackColor(color);

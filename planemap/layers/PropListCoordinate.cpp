@@ -388,8 +388,7 @@ bool CPropListCoordinate::ApplyEdit(CQXObjectCoordinate& axes, CBCGPProp* item) 
             ReadColor(item, &record.color);
         }
     } else if (const LabelItems* labels = Find(kLabels, [id](const LabelItems& l) { return l.show == id; })) {
-        int shown = 0;
-        if (!ReadFixedList(item, &shown)) return false;
+        const int shown = ReadYesNo(item) ? 1 : 0;
         axes.*labels->shown = shown;
         CBCGPProp* group = FindItem(labels->group);
         if (group) EnableSubItems(group, 1, group->GetSubItemsCount(), shown ? TRUE : FALSE);

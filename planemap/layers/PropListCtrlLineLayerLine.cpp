@@ -38,8 +38,7 @@ void CPropListCtrlLineLayerLine::RefreshLayer(kel::plane::CCtrlLineLayer& layer)
 bool CPropListCtrlLineLayerLine::OnLayerItemChanged(kel::plane::CCtrlLineLayer& layer, CBCGPProp* item) {
     switch (item->GetData()) {
         case kVisibleId: {
-            int visible = 0;
-            if (!ReadFixedList(item, &visible)) return false;
+            const int visible = ReadYesNo(item) ? 1 : 0;
             layer.SetVisible(visible);
             EnableAllSubItems(FindItem(kLineGroupId), visible ? TRUE : FALSE);
             break;

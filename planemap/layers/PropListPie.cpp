@@ -201,8 +201,7 @@ void CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {
             return;
         }
         case kIndicatorDrawId: {
-            int draw = 0;
-            if (!ReadFixedList(item, &draw)) return;
+            const int draw = ReadYesNo(item) ? 1 : 0;
             SetSameTypeObjects(layer, static_cast<void (CQXObjectPie::*)(int)>(&CQXObjectPie::SetDrawOrgLine), draw,
                                typeName);
             CBCGPProp* group = FindItem(kIndicatorGroupId);
@@ -210,8 +209,7 @@ void CPropListPie::ApplyEdit(CQXObjectPie& pie, CBCGPProp* item) {
             return;
         }
         case kBottomDrawId: {
-            int draw = 0;
-            if (!ReadFixedList(item, &draw)) return;
+            const int draw = ReadYesNo(item) ? 1 : 0;
             SetSameTypeObjects(layer, &CQXObjectPie::SetDrawBotLine, draw, typeName);
             CBCGPProp* group = FindItem(kBottomGroupId);
             EnableSubItems(group, 1, group->GetSubItemsCount(), draw ? TRUE : FALSE);

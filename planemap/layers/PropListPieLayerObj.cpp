@@ -434,23 +434,23 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
             return true;
         }
         case kNullShowId:
-            if (!ReadFixedList(item, &whole)) return false;
-            layer.SetNULLShow(whole);
+            layer.SetNULLShow(ReadYesNo(item) ? 1 : 0);
             return true;
-        case kIndicatorDrawId:
-            if (!ReadFixedList(item, &whole)) return false;
-            layer.SetDrawOrgLine(whole);
-            EnableRows(FindItem(kIndicatorGroupId), whole != 0);
+        case kIndicatorDrawId: {
+            const bool draw = ReadYesNo(item);
+            layer.SetDrawOrgLine(draw ? 1 : 0);
+            EnableRows(FindItem(kIndicatorGroupId), draw);
             return true;
+        }
         case kEachMaxId:
-            if (!ReadFixedList(item, &whole)) return false;
-            layer.SetEachMax(whole);
+            layer.SetEachMax(ReadYesNo(item) ? 1 : 0);
             return true;
-        case kScaleDrawId:
-            if (!ReadFixedList(item, &whole)) return false;
-            layer.SetDrawCorrdinate(whole);
-            FindItem(kScaleFactorId)->Enable(whole != 0 && IsPie(layer.GetShapeType()) ? TRUE : FALSE);
+        case kScaleDrawId: {
+            const bool draw = ReadYesNo(item);
+            layer.SetDrawCorrdinate(draw ? 1 : 0);
+            FindItem(kScaleFactorId)->Enable(draw && IsPie(layer.GetShapeType()) ? TRUE : FALSE);
             return true;
+        }
         case kScaleFactorId: {
             if (!planemap::ReadCount(text, &whole)) return true;
             if (whole == 0) SetItemText(item, Count(whole));  // a typed "-0" would keep its sign
@@ -460,8 +460,7 @@ bool CPropListPieLayerObj::OnLayerItemChanged(CPieLayer& layer, CBCGPProp* item)
             return true;
         }
         case kBottomDrawId:
-            if (!ReadFixedList(item, &whole)) return false;
-            layer.SetDrawBotLine(whole);
+            layer.SetDrawBotLine(ReadYesNo(item) ? 1 : 0);
             return true;
         case kBottomLengthId:
             if (planemap::ReadZeroOrMore(text, &value)) layer.SetBotWidth(value);

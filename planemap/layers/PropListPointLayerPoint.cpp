@@ -122,8 +122,7 @@ bool CPropListPointLayerPoint::OnLayerItemChanged(kel::plane::CPointLayer& layer
             ReadColor(item, &font.backColor);
             break;
         case kTransparentId: {
-            int transparent = 0;
-            if (!ReadFixedList(item, &transparent)) return false;
+            const int transparent = ReadYesNo(item) ? 1 : 0;
             font.transparent = transparent;
             if (CBCGPProp* back = FindItem(kBackColorId)) back->Enable(transparent ? FALSE : TRUE);
             break;

@@ -68,8 +68,6 @@ bool CPropListSandLayerData::OnLayerItemChanged(CSandLayer& layer, CBCGPProp* it
         default:
             return true;
     }
-    int on = 0;
-    if (!ReadFixedList(item, &on)) return false;
-    (layer.*set)(on);
+    (layer.*set)(ReadYesNo(item) ? 1 : 0);
     return true;
 }

@@ -72,8 +72,7 @@ void CPropListStratumLayerConnection::RefreshLayer(CStratumLayer& layer) {
 bool CPropListStratumLayerConnection::OnLayerItemChanged(CStratumLayer& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     if (id == kShowId) {
-        int visible = 0;
-        if (!ReadFixedList(item, &visible)) return false;
+        const int visible = ReadYesNo(item) ? 1 : 0;
         layer.SetConnectionVisible(visible);
         EnableAfterShow(visible ? TRUE : FALSE);
         return true;

@@ -120,8 +120,7 @@ void CPropListStratumLayerStratum::RefreshLayer(CStratumLayer& layer) {
 
 bool CPropListStratumLayerStratum::OnLayerItemChanged(CStratumLayer& layer, CBCGPProp* item) {
     if (item->GetData() == kShowId) {
-        int visible = 0;
-        if (!ReadFixedList(item, &visible)) return false;
+        const int visible = ReadYesNo(item) ? 1 : 0;
         layer.SetStratumVisible(visible);
         EnableAfterShow(visible);
         return true;

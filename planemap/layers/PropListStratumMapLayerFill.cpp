@@ -145,9 +145,7 @@ bool CPropListStratumMapLayerFill::OnLayerItemChanged(CStratumMapLayer& layer, C
         QXLOGBRUSH& brush = brushes.*area->brush;
         const int position = static_cast<int>(id - area->fillId - 1);
         if (id == area->showId) {
-            int on = 0;
-            if (!ReadFixedList(item, &on)) return false;
-            ShowFills(shown, area->fillType, on);
+            ShowFills(shown, area->fillType, ReadYesNo(item) ? 1 : 0);
         } else if (position == 0) {
             // A style set narrows the styles offered and changes no brush; an empty text (reported
             // from code) names no set and is refused.
@@ -165,8 +163,7 @@ bool CPropListStratumMapLayerFill::OnLayerItemChanged(CStratumMapLayer& layer, C
     } else {
         switch (id) {
             case kBeltShowId: {
-                int on = 0;
-                if (!ReadFixedList(item, &on)) return false;
+                const int on = ReadYesNo(item) ? 1 : 0;
                 ShowFills(shown, stratummap::kOilBeltFill, on);
                 ShowFills(shown, stratummap::kWaterBeltFill, on);
                 if (CBCGPProp* oil = FindItem(kOilBeltColorId)) oil->Enable(on);

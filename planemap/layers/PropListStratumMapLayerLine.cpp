@@ -87,8 +87,7 @@ bool CPropListStratumMapLayerLine::OnLayerItemChanged(CPlainLayer& plain, CBCGPP
     if (const LineGroup* kind = GroupOf(id)) {
         QXLOGPEN& pen = pens[kind - kGroups];
         if (id == kind->groupId - 1) {
-            int shown = 0;
-            if (!ReadFixedList(item, &shown)) return false;
+            const int shown = ReadYesNo(item) ? 1 : 0;
             stratummap::ForEachOfKind<CQXObjectPolyline>(layer, kind->label,
                                                          [&](CQXObjectPolyline* line) { line->SetVisible(shown); });
             CBCGPProp* group = FindItem(kind->groupId);

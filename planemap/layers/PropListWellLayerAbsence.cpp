@@ -89,8 +89,7 @@ bool CPropListWellLayerAbsence::OnLayerItemChanged(CWellLayer& layer, CBCGPProp*
     double value = 0;
     switch (item->GetData()) {
         case kShowId: {
-            int on = 0;
-            if (!ReadFixedList(item, &on)) return false;
+            const int on = ReadYesNo(item) ? 1 : 0;
             layer.SetAbsenceVisible(on);
             EnableAllSubItems(FindItem(kSymbolGroupId), on ? TRUE : FALSE);
             EnableAllSubItems(FindItem(kPlaceGroupId), on ? TRUE : FALSE);

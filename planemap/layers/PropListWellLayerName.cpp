@@ -95,8 +95,7 @@ bool CPropListWellLayerName::OnLayerItemChanged(kel::plane::CWellLayer& layer, C
     double value = 0;
     switch (item->GetData()) {
         case kShowId: {
-            int on = 0;
-            if (!ReadFixedList(item, &on)) return false;
+            const int on = ReadYesNo(item) ? 1 : 0;
             layer.SetNameVisible(on);
             EnableGroups(on ? TRUE : FALSE);
             break;

@@ -100,9 +100,8 @@ void EditSymbolGroup(const SymbolGroup& g, CWellLayer& layer, CBCGPProp* item) {
     double size = 0;
     COLORREF color = 0;
     UINT style = 0;
-    int on = 0;
     if (id == g.show) {
-        if (ReadFixedList(item, &on)) (layer.*g.setVisible)(on);
+        (layer.*g.setVisible)(ReadYesNo(item) ? 1 : 0);
     } else if (id == g.style) {
         if (ReadStyle(item, &style)) (layer.*g.setStyle)(style);
     } else if (id == g.size) {

@@ -42,8 +42,7 @@ void CPropListWellNetLayerFill::RefreshLayer(CWellNetLayer& layer) {
 bool CPropListWellNetLayerFill::OnLayerItemChanged(CWellNetLayer& layer, CBCGPProp* item) {
     switch (item->GetData()) {
         case kVisibleId: {
-            int visible = 0;
-            if (!ReadFixedList(item, &visible)) return false;
+            const int visible = ReadYesNo(item) ? 1 : 0;
             layer.SetFillVisible(visible);
             if (CBCGPProp* colour = FindItem(kColorId)) colour->Enable(visible);
             break;

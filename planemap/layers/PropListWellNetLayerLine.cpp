@@ -68,8 +68,7 @@ bool CPropListWellNetLayerLine::OnLayerItemChanged(CWellNetLayer& layer, CBCGPPr
     QXLOGPEN pen = PenOf(shown);
     switch (item->GetData()) {
         case kVisibleId: {
-            int visible = 0;
-            if (!ReadFixedList(item, &visible)) return false;
+            const int visible = ReadYesNo(item) ? 1 : 0;
             layer.SetLineVisible(visible);
             CBCGPProp* group = FindItem(kLineGroupId);
             EnableSubItems(group, 0, group ? group->GetSubItemsCount() : 0, visible ? TRUE : FALSE);

@@ -39,8 +39,7 @@ void ShowStoredPenItem(const PenGroup& g, CWellLayer& layer, CBCGPProp* item) {
 bool EditPenGroup(CBCGPPropList& grid, const PenGroup& g, CWellLayer& layer, CBCGPProp* item) {
     const DWORD_PTR id = item->GetData();
     if (id == g.show) {
-        int on = 0;
-        if (!ReadFixedList(item, &on)) return false;
+        const int on = ReadYesNo(item) ? 1 : 0;
         (layer.*g.setVisible)(on);
         wellitems::EnableAfterSwitch(grid.FindItemByData(g.group, TRUE), on);
         return true;
