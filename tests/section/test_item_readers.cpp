@@ -69,7 +69,9 @@ TEST(SectionRules, ANumberItemRefusesWhatItsReaderRefuses) {
         std::unique_ptr<CBCGPProp> item(NewFloatItem("数", 1.25, 2, true, nullptr, 1, c.rule));
         item->TextToVar(c.text);
         EXPECT_EQ(!c.taken, ItemRefusedText(item.get())) << c.text;
-        if (!c.taken) EXPECT_EQ("1.25", item->FormatProperty().str()) << c.text;
+        if (!c.taken) {
+            EXPECT_EQ("1.25", item->FormatProperty().str()) << c.text;
+        }
     }
 }
 

@@ -174,7 +174,9 @@ TEST_F(DepthRulerPage, ARefusedTextShowsTheStoredValue) {
                   {D::kTitleSizeId, "1e39", "12.50"}};
     for (const bool typed : {false, true}) {
         for (const auto& c : kCases) {
-            if (typed) ASSERT_TRUE(open->Type(c.id, "1"));
+            if (typed) {
+                ASSERT_TRUE(open->Type(c.id, "1"));
+            }
             store();
             if (typed)
                 open->Type(c.id, c.text);
