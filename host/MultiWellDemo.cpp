@@ -173,7 +173,10 @@ void StratumCells(oriel::MultiWellFixture<CnConnection>& world, CWnd& frame, CWn
         window.Type(L::kLineWidthId, "0.5");
         window.ChooseColor(L::kFillId, RGB(255, 200, 0));
         window.ChooseColor(L::kFontColorId, RGB(0, 0, 255));
-        out << "  stored: 宽度 " << a.GetStratumLogPen()->width << "/" << b.GetStratumLogPen()->width << "\n";
+        QXLOGPEN penA, penB;
+        a.GetStratumLogPen(&penA);
+        b.GetStratumLogPen(&penB);
+        out << "  stored: 宽度 " << penA.width << "/" << penB.width << "\n";
     }
     step("connection section: cells of strata 1 and 2 selected (地层线设置)");
     world.Select({&a, &c});

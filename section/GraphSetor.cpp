@@ -140,7 +140,7 @@ int CGraphSetor::InitPropWnd() {
     CFixedListProp* projection =
         section::NewList(kProjectionType, "", "", kProjectionId, kProjectionTypes, OtherTakenAs(kOtherSpacing));
     projection->SetOtherRule([](const CString& text, int* value) {
-        *value = ValueOfText(kSpacingTypes, text, kOtherSpacing);
+        *value = SpacingTypeOfText(text);
         return true;
     });
     layout->AddSubItem(projection);

@@ -38,6 +38,12 @@ inline constexpr TextValue kExtendForms[] = {{kHorizontalExtend, 0}, {kExtrapola
 inline constexpr TextValue kNamePlaces[] = {{kLeftShown, 0}, {kRightShown, 1}, {kBothShown, 2}};
 
 constexpr int kOtherSpacing = 7;  // the spacing type of a text that names none
+
+// The spacing type a text stands for, read as the spacing and projection items read it: a spacing,
+// else a projection, else kOtherSpacing.
+inline int SpacingTypeOfText(const CString& text) {
+    return ValueOfText(kSpacingTypes, text, ValueOfText(kProjectionTypes, text, kOtherSpacing));
+}
 constexpr int kJointConnect = 4;  // the connection position that shows both joint offsets
 
 // The scale typed as "1:n" or "n": n when it is a number above 0 (ScUtility::JudgeFigure);
@@ -154,6 +160,11 @@ protected:
     void RestoreAlignment();
     // The section's stamp renewed, so that every page of it shows the change.
     void Stamp();
+    // The spacing of the text (connection and correlation): the well positioner takes its spacing
+    // type, the wells are placed for it and the section is refreshed.
+    void ApplyWellSpacingType(const CString& text);
+    // Every well of the section connects at position, in the well manager's order.
+    void SetConnectPosAllWells(int position);
 
     ScContainer* m_pContainer;
     double m_dOldXScale;

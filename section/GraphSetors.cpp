@@ -45,13 +45,13 @@ enum Step : unsigned char {
     stepRefresh0,  // the container's refresh preparation with 0
     stepSuspend,   // alignment off around a range change (when aligned)
     stepRestore,
-    stepFaultPoints,      // a correlation's fault points made again
+    stepFaultPoints,      // a correlation's fault points made again (RecreateFaultPoints)
     stepDataTypeChanged,  // all wells DataTypeChanged
-    stepSpacing,          // the spacing of the text applied
-    stepEqualSpacing,     // the equal spacing applied
-    stepRsSpacing,        // a reservoir's spacing of the text applied
-    stepProjection,       // the projection of the text applied
-    stepRsProjection,     // a reservoir's projection of the text applied
+    stepSpacing,          // ApplyWellSpacingType(text)
+    stepEqualSpacing,     // ApplyWellSpacingType("等间隔")
+    stepRsSpacing,        // the reservoir's ApplyWellSpacingType(text)
+    stepProjection,       // ApplyProjectionType(text)
+    stepRsProjection,     // the reservoir's ApplyProjectionType(text)
     stepRsFinish,         // a reservoir rescaled and its flow units rebuilt, or gone back
     stepArrangeWell,
     stepFenceReferenceMove,  // the fence's wells placed by their distances at the X scale
@@ -61,7 +61,7 @@ enum Step : unsigned char {
     stepYScale,              // Y scale set; scale notification (1, old Y / new)
     stepFenceYScale,         // the same; the fence's wells set back to where they stood
     stepRsYScale,            // Y scale set; inclined: ReBack, else preparation (1, old Y / new)
-    stepConnectPos,          // all wells SetConnectPos(the stored position)
+    stepConnectPos,          // SetConnectPosAllWells(the stored position)
     stepLeftJoint,           // all wells SetLeftJoint(the stored offset)
     stepRightJoint,
     stepChangeGrade,     // CMapProperty::ChangeGrade(the stored level)
@@ -221,6 +221,16 @@ const StepRow kStepTable[] = {
     {G::kNameFaceId, G::kNameColorId, {{stepNameFont}, {stepNameFont}, {stepNameFont}, {}}},
 };
 
+// The shadow of the wells for a projection text; "按剖面线" and any other text leave it.
+void ShadowFor(ScLookDownForm& map, const CString& text) {
+    if (text == kAlongX)
+        map.ByXorYAxisShadow(1);
+    else if (text == kAlongY)
+        map.ByXorYAxisShadow(0);
+    else if (text == kFirstToLast)
+        map.ByBeginTOendShadow();
+}
+
 const StepList* StepsOf(DWORD_PTR id, int kind) {
     if (kind < ScControlerClient::CT_CORRELATION || kind > ScControlerClient::CT_FENCE) return nullptr;
     for (const StepRow& row : kStepTable)
@@ -251,7 +261,15 @@ public:
 
 private:
     void Do(Step step);
-    bool Inclined() const;
+    // The page of the section kind whose own step runs; nullptr for a page of another kind.
+    template <class Page>
+    Page* PageAs() const {
+        return dynamic_cast<Page*>(&page_);
+    }
+    bool Inclined() const {
+        const auto* page = PageAs<CRsGraphSetor>();
+        return page && page->HasInclinedWell();
+    }
     bool EngineStarted() const { return reservoir_ && reservoir_->HasEngineStarted(); }
     void ReBack() {
         if (reservoir_) reservoir_->ReBack();
@@ -259,13 +277,7 @@ private:
     void RebuildFlowUnits() {
         if (reservoir_) reservoir_->GetFlowUnitManager().Rebuild();
     }
-    void Spacing(const CString& text, int type);
-    void RsSpacing(const CString& text, int type);
-    void Projection(const CString& text);
-    void RsProjection(const CString& text);
-    void Shadow(const CString& text);
     void RsFinish();
-    void FaultPoints();
     void FenceWellMove();
     void FenceReferenceMove();
     void FenceYScale();
@@ -278,12 +290,6 @@ private:
     boost::shared_ptr<CMapProperty> record_;
     CkelReservoir* reservoir_;
 };
-
-bool GraphSteps::Inclined() const {
-    for (unsigned int i = 0; i < wells_.size(); ++i)
-        if (IkelWellAdapter* well = wells_.GetWell(i); well && well->IsInclinedWell()) return true;
-    return false;
-}
 
 void GraphSteps::Do(Step step) {
     CMapProperty& record = *record_;
@@ -337,25 +343,25 @@ void GraphSteps::Do(Step step) {
             page_.RestoreAlignment();
             break;
         case stepFaultPoints:
-            FaultPoints();
+            if (auto* page = PageAs<CCrGraphSetor>()) page->RecreateFaultPoints();
             break;
         case stepDataTypeChanged:
             wells_.SetValue(&IkelWellAdapter::DataTypeChanged);
             break;
         case stepSpacing:
-            Spacing(edit_.text, record.m_nWellSpacingType);
+            page_.ApplyWellSpacingType(edit_.text);
             break;
         case stepEqualSpacing:
-            Spacing(kEqualSpacing, 0);
+            page_.ApplyWellSpacingType(kEqualSpacing);
             break;
         case stepRsSpacing:
-            RsSpacing(edit_.text, record.m_nWellSpacingType);
+            if (auto* page = PageAs<CRsGraphSetor>()) page->ApplyWellSpacingType(edit_.text);
             break;
         case stepProjection:
-            Projection(edit_.text);
+            if (auto* page = PageAs<CCnGraphSetor>()) page->ApplyProjectionType(edit_.text);
             break;
         case stepRsProjection:
-            RsProjection(edit_.text);
+            if (auto* page = PageAs<CRsGraphSetor>()) page->ApplyProjectionType(edit_.text);
             break;
         case stepRsFinish:
             RsFinish();
@@ -397,8 +403,7 @@ void GraphSteps::Do(Step step) {
                 container_.PrepareScale(1.0, edit_.ratio);
             break;
         case stepConnectPos:
-            for (unsigned int i = 0; i < wells_.size(); ++i)
-                if (IkelWellAdapter* well = wells_.GetWell(i)) well->SetConnectPos(record.m_nConnectPos);
+            page_.SetConnectPosAllWells(record.m_nConnectPos);
             break;
         case stepLeftJoint:
             wells_.SetValue(&IkelWellAdapter::SetLeftJoint, record.m_dLeftJoint);
@@ -507,74 +512,6 @@ void GraphSteps::Do(Step step) {
     }
 }
 
-// ---- spacing and projection -----------------------------------------------------------------------------
-
-// The positioner takes the spacing type the record took for the text; the steps follow the text.
-void GraphSteps::Spacing(const CString& text, int type) {
-    container_.GetWellPositionor()->SetSpacingType(type);
-    ScLookDownForm* map = container_.GetLookDownForm();
-    if (text == kEqualSpacing) {
-        container_.GetWellPositionor()->ChangeXDistance();
-        map->ClearShadow();
-    } else if (text == kRealDistance) {
-        container_.GetWellPositionor()->ArrangeWellByRealDis();
-        map->ClearShadow();
-    } else if (text == kProjection) {
-        map->ByXorYAxisShadow(1);
-        page_.RulerStep();
-    }
-    container_.Refresh();
-}
-
-void GraphSteps::RsSpacing(const CString& text, int type) {
-    container_.GetWellPositionor()->SetSpacingType(type);
-    if (text == kRealDistance) {
-        container_.GetWellPositionor()->ArrangeWellByRealDis();
-        container_.GetLookDownForm()->ClearShadow();
-    } else if (text == kProjection) {
-        if (reservoir_)
-            if (const auto faults = reservoir_->GetFaultLineMgr()) faults->RemoveAll();
-        container_.GetLookDownForm()->ByXorYAxisShadow(1);
-        page_.RulerStep();
-        container_.GetRulerFrame()->UpdateRulerFrameRect();
-    }
-    container_.Refresh();
-}
-
-void GraphSteps::Shadow(const CString& text) {
-    ScLookDownForm* map = container_.GetLookDownForm();
-    if (text == kAlongX)
-        map->ByXorYAxisShadow(1);
-    else if (text == kAlongY)
-        map->ByXorYAxisShadow(0);
-    else if (text == kFirstToLast)
-        map->ByBeginTOendShadow();
-    // "按剖面线" and any other text: the shadow stays.
-}
-
-void GraphSteps::Projection(const CString& text) {
-    Shadow(text);
-    page_.WellUpdateStep();
-    page_.RulerStep();
-    container_.Refresh();
-}
-
-// The flow units and fault lines were drawn for the old well places: they go.
-void GraphSteps::RsProjection(const CString& text) {
-    if (reservoir_) {
-        reservoir_->GetFlowUnitManager().RemoveAll();
-        if (const auto faults = reservoir_->GetFaultLineMgr()) faults->RemoveAll();
-    }
-    ScWellPositionor* positionor = container_.GetWellPositionor();
-    if (positionor->IsAligned()) positionor->AlignHeadImp(false);
-    Shadow(text);
-    if (positionor->IsAligned()) positionor->AlignHeadImp(true);
-    page_.WellUpdateStep();
-    page_.RulerStep();
-    container_.GetRulerFrame()->UpdateRulerFrameRect();
-    container_.Refresh();
-}
-
 void GraphSteps::RsFinish() {
     if (!EngineStarted() && !Inclined()) {
         page_.ScaleNotification(1.0, 1.0);
@@ -584,11 +521,6 @@ void GraphSteps::RsFinish() {
     if (reservoir_)
         if (const auto faults = reservoir_->GetFaultLineMgr()) faults->Clear();
     ReBack();
-}
-
-void GraphSteps::FaultPoints() {
-    if (auto* correlation = dynamic_cast<CrCorrelation*>(&container_))
-        if (const auto points = correlation->GetFaultPointMgr()) points->CreateFaultPoint();
 }
 
 // ---- fence wells ------------------------------------------------------------------------------------------
@@ -646,11 +578,50 @@ LRESULT CGraphSetor::ApplyEdit(LPARAM lParam) {
     return 0;
 }
 
+void CGraphSetor::SetConnectPosAllWells(int position) {
+    if (!m_pContainer) return;
+    ScWellMgr& wells = *m_pContainer->GetWellMgr();
+    for (unsigned int i = 0; i < wells.size(); ++i)
+        if (IkelWellAdapter* well = wells.GetWell(i)) well->SetConnectPos(position);
+}
+
+// The positioner takes the spacing type of the text; the steps follow the text.
+void CGraphSetor::ApplyWellSpacingType(const CString& text) {
+    if (!m_pContainer) return;
+    ScWellPositionor* positionor = m_pContainer->GetWellPositionor();
+    positionor->SetSpacingType(SpacingTypeOfText(text));
+    ScLookDownForm* map = m_pContainer->GetLookDownForm();
+    if (text == kEqualSpacing) {
+        positionor->ChangeXDistance();
+        map->ClearShadow();
+    } else if (text == kRealDistance) {
+        positionor->ArrangeWellByRealDis();
+        map->ClearShadow();
+    } else if (text == kProjection) {
+        map->ByXorYAxisShadow(1);
+        RulerStep();
+    }
+    m_pContainer->Refresh();
+}
+
 CCnGraphSetor::CCnGraphSetor(CnConnection* section) : CGraphSetor(section, section) {}
 LRESULT CCnGraphSetor::OnPropertyChanged(WPARAM, LPARAM lParam) { return ApplyEdit(lParam); }
 
+void CCnGraphSetor::ApplyProjectionType(const CString& text) {
+    if (!m_pContainer) return;
+    ShadowFor(*m_pContainer->GetLookDownForm(), text);
+    WellUpdateStep();
+    RulerStep();
+    m_pContainer->Refresh();
+}
+
 CCrGraphSetor::CCrGraphSetor(CrCorrelation* section) : CGraphSetor(section, section) {}
 LRESULT CCrGraphSetor::OnPropertyChanged(WPARAM, LPARAM lParam) { return ApplyEdit(lParam); }
+
+void CCrGraphSetor::RecreateFaultPoints() {
+    if (auto* correlation = dynamic_cast<CrCorrelation*>(m_pContainer))
+        if (const auto points = correlation->GetFaultPointMgr()) points->CreateFaultPoint();
+}
 
 CFcGraphSetor::CFcGraphSetor(KelFence::CFence* section) : CGraphSetor(section, section) {}
 LRESULT CFcGraphSetor::OnPropertyChanged(WPARAM, LPARAM lParam) { return ApplyEdit(lParam); }
@@ -658,8 +629,10 @@ LRESULT CFcGraphSetor::OnPropertyChanged(WPARAM, LPARAM lParam) { return ApplyEd
 CRsGraphSetor::CRsGraphSetor(CkelReservoir* section) : CGraphSetor(section, section) {}
 LRESULT CRsGraphSetor::OnPropertyChanged(WPARAM, LPARAM lParam) { return ApplyEdit(lParam); }
 
+CkelReservoir* CRsGraphSetor::Reservoir() const { return dynamic_cast<CkelReservoir*>(m_pContainer); }
+
 void CRsGraphSetor::UpdateDisplayRange() {
-    auto* reservoir = dynamic_cast<CkelReservoir*>(m_pContainer);
+    CkelReservoir* reservoir = Reservoir();
     if (!reservoir) return;
     if (reservoir->GetCurve()) {
         reservoir->ReBack();
@@ -667,4 +640,46 @@ void CRsGraphSetor::UpdateDisplayRange() {
     }
     CGraphSetor::UpdateDisplayRange();
     reservoir->GetFlowUnitManager().Rebuild();
+}
+
+bool CRsGraphSetor::HasInclinedWell() const {
+    if (!m_pContainer) return false;
+    const ScWellMgr& wells = *m_pContainer->GetWellMgr();
+    for (unsigned int i = 0; i < wells.size(); ++i)
+        if (IkelWellAdapter* well = wells.GetWell(i); well && well->IsInclinedWell()) return true;
+    return false;
+}
+
+void CRsGraphSetor::ApplyWellSpacingType(const CString& text) {
+    if (!m_pContainer) return;
+    ScWellPositionor* positionor = m_pContainer->GetWellPositionor();
+    positionor->SetSpacingType(SpacingTypeOfText(text));
+    if (text == kRealDistance) {
+        positionor->ArrangeWellByRealDis();
+        m_pContainer->GetLookDownForm()->ClearShadow();
+    } else if (text == kProjection) {
+        if (CkelReservoir* reservoir = Reservoir())
+            if (const auto faults = reservoir->GetFaultLineMgr()) faults->RemoveAll();
+        m_pContainer->GetLookDownForm()->ByXorYAxisShadow(1);
+        RulerStep();
+        m_pContainer->GetRulerFrame()->UpdateRulerFrameRect();
+    }
+    m_pContainer->Refresh();
+}
+
+// The flow units and fault lines were drawn for the old well places: they go.
+void CRsGraphSetor::ApplyProjectionType(const CString& text) {
+    if (!m_pContainer) return;
+    if (CkelReservoir* reservoir = Reservoir()) {
+        reservoir->GetFlowUnitManager().RemoveAll();
+        if (const auto faults = reservoir->GetFaultLineMgr()) faults->RemoveAll();
+    }
+    ScWellPositionor* positionor = m_pContainer->GetWellPositionor();
+    if (positionor->IsAligned()) positionor->AlignHeadImp(false);
+    ShadowFor(*m_pContainer->GetLookDownForm(), text);
+    if (positionor->IsAligned()) positionor->AlignHeadImp(true);
+    WellUpdateStep();
+    RulerStep();
+    m_pContainer->GetRulerFrame()->UpdateRulerFrameRect();
+    m_pContainer->Refresh();
 }

@@ -19,7 +19,11 @@ public:
     explicit CCnGraphSetor(CnConnection* section);
 
 protected:
+    friend class GraphSteps;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    // The wells shadowed by the projection of the text, then updated with the rulers and the
+    // section.
+    void ApplyProjectionType(const CString& text);
 };
 
 class CCrGraphSetor : public CGraphSetor {
@@ -27,7 +31,10 @@ public:
     explicit CCrGraphSetor(CrCorrelation* section);
 
 protected:
+    friend class GraphSteps;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    // The section's fault points made again for the wells as they now stand.
+    void RecreateFaultPoints();
 };
 
 class CFcGraphSetor : public CGraphSetor {
@@ -46,5 +53,18 @@ public:
     void UpdateDisplayRange() override;
 
 protected:
+    friend class GraphSteps;
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
+    // The reservoir's spacing of the text: as on the other sections, but only the real distance
+    // and the projection move wells, and a projection drops the fault lines.
+    void ApplyWellSpacingType(const CString& text);
+    // The reservoir's projection of the text: its flow units and fault lines go, the wells are
+    // shadowed with the alignment off, then updated with the rulers and the section.
+    void ApplyProjectionType(const CString& text);
+    // Whether a well of the section is inclined (the reservoir then goes back to its stored state
+    // rather than moving wells).
+    bool HasInclinedWell() const;
+
+private:
+    KelReservoir::Connection::CkelReservoir* Reservoir() const;
 };

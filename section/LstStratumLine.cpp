@@ -140,7 +140,8 @@ bool CLstStratumLine::SetStratumLogpen(CBCGPProp* item) {
     QXLOGPEN read;
     if (!ReadEditedPen(item, read)) return false;
     for (CStratumCell* cell : m_cells) {
-        QXLOGPEN pen = *cell->GetStratumLogPen();
+        QXLOGPEN pen;
+        cell->GetStratumLogPen(&pen);
         ReadEditedPen(item, pen);
         cell->SetStratumLogPen(&pen);
     }

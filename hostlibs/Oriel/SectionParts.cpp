@@ -271,7 +271,9 @@ void CrWellFaultPointMgr::SetWellMgr(ScWellMgr* mgr) { m_pWellMgr = mgr; }
 // ---- strata and sand symbols ----
 void CStratumCell::SetStratumName(const std::string& name) { m_strStratumName = name; }
 void CStratumCell::SetBottomLine(CQXObjectPolyline* line) { m_pBottomLine = line; }
-QXLOGPEN* CStratumCell::GetStratumLogPen() { return &m_pen; }
+void CStratumCell::GetStratumLogPen(QXLOGPEN* pen) {
+    if (pen) *pen = m_pen;
+}
 // The boundary line draws with the cell's pen.
 void CStratumCell::SetStratumLogPen(QXLOGPEN* pen) {
     if (!pen) return;

@@ -25,7 +25,8 @@ public:
     // ---- section-library operations ----
     void SetStratumName(const std::string& name);
     void SetBottomLine(CQXObjectPolyline* line);
-    QXLOGPEN* GetStratumLogPen();
+    // The cell's boundary pen, copied into *pen.
+    void GetStratumLogPen(QXLOGPEN* pen);
     void SetStratumLogPen(QXLOGPEN* pen);
     QXLOGFONT GetStratumFont() const;
     void SetStratumFont(const QXLOGFONT& font);

@@ -26,6 +26,13 @@ QXLOGPEN Pen(UINT style, float width, COLORREF color) {
     return pen;
 }
 
+// The pen a cell holds.
+QXLOGPEN PenOf(CStratumCell* cell) {
+    QXLOGPEN pen;
+    cell->GetStratumLogPen(&pen);
+    return pen;
+}
+
 template <class Container>
 struct LinePage {
     // Cells a and b of stratum "1", c of stratum "2" (without a fill), selected with a well between.
@@ -64,19 +71,19 @@ TEST(StratumLinePage, CellsOfTwoStrataDisableTheNameAndStillTakeEdits) {
     EXPECT_FALSE(page.open->Item(L::kNameId)->IsEnabled());
     EXPECT_EQ("", page.open->Value(L::kNameId));
     EXPECT_TRUE(page.open->Type(L::kLineWidthId, "0.5"));
-    EXPECT_FLOAT_EQ(50, page.a->GetStratumLogPen()->width);
-    EXPECT_FLOAT_EQ(50, page.c->GetStratumLogPen()->width);
+    EXPECT_FLOAT_EQ(50, PenOf(page.a).width);
+    EXPECT_FLOAT_EQ(50, PenOf(page.c).width);
 }
 
 TEST(StratumLinePage, AWidthEditKeepsEachCellsStyleAndColour) {
     LinePage<CnConnection> page(false);
     page.GiveOwnPens();
     EXPECT_TRUE(page.open->Type(L::kLineWidthId, "0.8"));
-    EXPECT_EQ(1001u, page.a->GetStratumLogPen()->style);
-    EXPECT_EQ(RGB(255, 0, 0), page.a->GetStratumLogPen()->color);
-    EXPECT_EQ(1003u, page.b->GetStratumLogPen()->style);
-    EXPECT_EQ(RGB(0, 0, 255), page.b->GetStratumLogPen()->color);
-    EXPECT_FLOAT_EQ(80, page.b->GetStratumLogPen()->width);
+    EXPECT_EQ(1001u, PenOf(page.a).style);
+    EXPECT_EQ(RGB(255, 0, 0), PenOf(page.a).color);
+    EXPECT_EQ(1003u, PenOf(page.b).style);
+    EXPECT_EQ(RGB(0, 0, 255), PenOf(page.b).color);
+    EXPECT_FLOAT_EQ(80, PenOf(page.b).width);
 
     // The first cell's boundary line draws with its pen: a later refresh shows the width.
     page.a->ProChanged();
@@ -85,7 +92,7 @@ TEST(StratumLinePage, AWidthEditKeepsEachCellsStyleAndColour) {
 
     // A width the item refuses leaves every pen as it was.
     EXPECT_TRUE(page.open->Type(L::kLineWidthId, "-1"));
-    EXPECT_FLOAT_EQ(80, page.a->GetStratumLogPen()->width);
+    EXPECT_FLOAT_EQ(80, PenOf(page.a).width);
 }
 
 TEST(StratumLinePage, AStyleEditKeepsEachCellsWidthAndColour) {
@@ -98,12 +105,12 @@ TEST(StratumLinePage, AStyleEditKeepsEachCellsWidthAndColour) {
     ASSERT_NE(nullptr, style);
     ASSERT_TRUE(page.open->grid().PickDropDownEntry(style, 2));
     EXPECT_NE(1001u, style->GetVal());
-    EXPECT_EQ(style->GetVal(), page.a->GetStratumLogPen()->style);
-    EXPECT_EQ(style->GetVal(), page.b->GetStratumLogPen()->style);
-    EXPECT_FLOAT_EQ(10, page.a->GetStratumLogPen()->width);
-    EXPECT_EQ(RGB(255, 0, 0), page.a->GetStratumLogPen()->color);
-    EXPECT_FLOAT_EQ(20, page.b->GetStratumLogPen()->width);
-    EXPECT_EQ(RGB(0, 0, 255), page.b->GetStratumLogPen()->color);
+    EXPECT_EQ(style->GetVal(), PenOf(page.a).style);
+    EXPECT_EQ(style->GetVal(), PenOf(page.b).style);
+    EXPECT_FLOAT_EQ(10, PenOf(page.a).width);
+    EXPECT_EQ(RGB(255, 0, 0), PenOf(page.a).color);
+    EXPECT_FLOAT_EQ(20, PenOf(page.b).width);
+    EXPECT_EQ(RGB(0, 0, 255), PenOf(page.b).color);
 }
 
 // A width or name-font size the records cannot hold in hundredths changes no cell and no stratum
@@ -122,8 +129,8 @@ TEST(StratumLinePage, ARefusedWidthOrSizeWritesNothing) {
         EXPECT_EQ(width, page.open->Value(L::kLineWidthId)) << text;
         EXPECT_EQ(size, page.open->Value(L::kFontSizeId)) << text;
     }
-    EXPECT_FLOAT_EQ(10, page.a->GetStratumLogPen()->width);
-    EXPECT_FLOAT_EQ(20, page.b->GetStratumLogPen()->width);
+    EXPECT_FLOAT_EQ(10, PenOf(page.a).width);
+    EXPECT_FLOAT_EQ(20, PenOf(page.b).width);
     EXPECT_EQ(0, CountLogged("CStratumGroup::SetStratumNameFont(1)"));
     EXPECT_EQ(0, CountLogged("CStratumGroup::SetStratumNameFont(2)"));
 }
@@ -142,8 +149,8 @@ TEST(StratumLinePage, ATextTheReaderRefusesShowsTheFirstCellsWidthOrTheSizeLastT
         EXPECT_EQ(shown, page.open->Value(id)) << id;
     }
     EXPECT_TRUE(oriel::testing::CallLog().empty());
-    EXPECT_FLOAT_EQ(10, page.a->GetStratumLogPen()->width);
-    EXPECT_FLOAT_EQ(20, page.b->GetStratumLogPen()->width);
+    EXPECT_FLOAT_EQ(10, PenOf(page.a).width);
+    EXPECT_FLOAT_EQ(20, PenOf(page.b).width);
 
     // The size goes to the stratum groups, never to the cells' own fonts that the refresh shows
     // (size 0 here): a refused size shows the item's text from before, the size last taken.

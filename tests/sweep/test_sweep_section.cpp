@@ -159,7 +159,9 @@ void DumpScale(sweep::State& state, const std::string& key, ScDisScale& scale) {
 
 // A stratum cell: its pen and font, its boundary line and its interval fill.
 void DumpCell(sweep::State& state, const std::string& key, CStratumCell& cell) {
-    if (const QXLOGPEN* pen = cell.GetStratumLogPen()) state.Pen(key, *pen);
+    QXLOGPEN pen;
+    cell.GetStratumLogPen(&pen);
+    state.Pen(key, pen);
     state.Font(key, cell.GetStratumFont());
     if (CQXObjectPolyline* line = cell.GetStratumLine())
         Fields(state, key, line, ".line", &CQXObjectPolyline::GetLogPen);
