@@ -45,15 +45,15 @@ void CLstContent::UpdateBCGPProperty(long object, CString) {
     RefreshFromKit();
 }
 
-BOOL CLstContent::IsKitChanged() {
+bool CLstContent::IsKitChanged() {
     CWpKit* kit = SelectedKit<CWpKit>();
-    if (!kit) return FALSE;
+    if (!kit) return false;
     return kit->GetTimeStamp() > GetTimeStamp() || !IsSameObject();
 }
 
-BOOL CLstContent::IsKitOrStrataChanged() {
-    if (CLstContent::IsKitChanged()) return TRUE;
-    if (!SelectedKit<CWpKit>()) return FALSE;
+bool CLstContent::IsKitOrStrataChanged() {
+    if (CLstContent::IsKitChanged()) return true;
+    if (!SelectedKit<CWpKit>()) return false;
     return CWellDataManager::Instance()->GetStratumManager()->GetTimeStamp() > GetTimeStamp();
 }
 
