@@ -48,12 +48,12 @@ TEST_F(OilTestPage, ARefusedTitleSizeWritesNothingAndTheTextTakenShowsAgain) {
     Open();
     Show(kit);
     ASSERT_TRUE(Type(Page::kTitleFontId + 2, "5x"));
-    EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 500);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, 500);
     EXPECT_EQ(Value(Page::kTitleFontId + 2), "5x");
     for (const char* refused : {"-3", "abc", "1e39"}) {
         parsnip::testing::ClearCallLog();
         ASSERT_TRUE(Type(Page::kTitleFontId + 2, refused));
-        EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 500) << refused;
+        EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, 500) << refused;
         EXPECT_EQ(CallsOn(kit), Names()) << refused;
         EXPECT_EQ(Value(Page::kTitleFontId + 2), "5x") << refused;
     }
@@ -147,7 +147,7 @@ TEST_F(OilTestPage, ARefusedReportDecidesNothingAboutTheNextText) {
     Report(Page::kTitleFontId + 2, _variant_t("-1"));
     EXPECT_EQ(Value(Page::kTitleFontId + 2), "4.50");
     ASSERT_TRUE(Type(Page::kTitleFontId + 2, "5"));
-    EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 500);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, 500);
     parsnip::testing::ClearCallLog();
     Report(Page::kTitleTextId, _variant_t("\xE4\xB8"));
     EXPECT_EQ(Value(Page::kTitleTextId), "试油");
@@ -166,10 +166,10 @@ TEST_F(OilTestPage, APickInTheTitleFontKeepsTheStoredSize) {
         ShowChanged();
         const COLORREF color = size > 0 ? RGB(255, 0, 0) : RGB(0, 0, 255);
         ASSERT_TRUE(Color(Page::kTitleFontId + 3, color)) << size;
-        EXPECT_EQ(kit->GetTitleFont().color, color) << size;
-        EXPECT_FLOAT_EQ(kit->GetTitleFont().size, size) << size;
+        EXPECT_EQ(wellplot::TitleFontOf(kit).color, color) << size;
+        EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, size) << size;
         ASSERT_TRUE(list().PickDropDownEntry(Item(Page::kTitleFontId + 1), 1)) << size;
-        EXPECT_FLOAT_EQ(kit->GetTitleFont().size, size) << size;
+        EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, size) << size;
     }
 }
 

@@ -190,7 +190,7 @@ void COilTestPage::RefreshItems() {
     BuildDisplayItems(kit->m_nDisplayStyle);
     ShowTextIfChanged(Item(kTitleTextId), wellplot::TitleToText(kit->GetTitleText()));
     SetOrientationProp(Item(kTitleDirectionId), kit->GetTitleDirection());
-    SetFontProp(Item(kTitleFontId), kit->GetTitleFont());
+    SetFontProp(Item(kTitleFontId), wellplot::TitleFontOf(kit));
 
     if (CBCGPProp* rows = Item(kRowsId)) rows->SetValue(_variant_t(kit->m_nRowNumber));
     if (CBCGPProp* cols = Item(kColumnsId)) cols->SetValue(_variant_t(kit->m_nColNumber));
@@ -345,9 +345,9 @@ bool COilTestPage::EditItem(CBCGPProp* item, int choice) {
             if (parent && parent->GetData() == kTitleFontId) {
                 // Only the edited field is read: a face or colour picked keeps the stored size. The
                 // size item reads by the group's rule, so a size it refuses never comes here.
-                QXLOGFONT font = kit->GetTitleFont();
+                QXLOGFONT font = wellplot::TitleFontOf(kit);
                 ReadEditedField(item, font);
-                kit->SetTitleFont(font);
+                kit->SetTitleFont(&font);
             }
             break;
         case kDisplayStyleId:
