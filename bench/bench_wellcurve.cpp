@@ -45,9 +45,9 @@ constexpr int kScaleValues = static_cast<int>(sizeof kScaleSetters / sizeof kSca
 // Counts the library calls of one scale edit over a plot of `curves` curves: the calls per other
 // curve become the counter "sets_per_curve" (11); the edit must make no other call and call each
 // setter once per other curve.
-void CountScaleEdit(benchmark::State& state, CWpCurve* curve, int curves) {
+void CountScaleEdit(benchmark::State& state, CLstCurve& page, int curves) {
     parsnip::testing::EnableCallCounts(true);
-    ApplyScaleToScope(curve);
+    page.ApplyScaleToScope();
     const double others = curves > 1 ? curves - 1 : 1;
     bench::ExpectCount(state, "sets_per_curve", static_cast<double>(parsnip::testing::CountedCalls()) / others,
                        kScaleValues);
@@ -69,13 +69,14 @@ void BM_CurveScaleToPlot(benchmark::State& state) {
     plot.BuildTracks(curves / kCurvesPerTrack, kCurvesPerTrack);
     auto* first = static_cast<CWpCurve*>(plot.Well()->GetChild(0)->GetChild(0));
     first->SetLmtScope(2);
+    CLstCurve page(first);
     parsnip::testing::EnableCallLog(false);
-    CountScaleEdit(state, first, curves);
+    CountScaleEdit(state, page, curves);
 
     std::vector<ScaleRecord> bare(static_cast<std::size_t>(curves));
     float left = 0;
     bench::TimeBesideFloor(
-        state, [&] { first->SetLeft(left++, 0); }, [&] { ApplyScaleToScope(first); },
+        state, [&] { first->SetLeft(left++, 0); }, [&] { page.ApplyScaleToScope(); },
         [&] {
             for (ScaleRecord& record : bare) {
                 record.font = first->GetLimitFont();

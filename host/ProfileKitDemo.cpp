@@ -57,11 +57,13 @@ void RunProfileKitSteps(Session& session, zephyr::PlotFixture& plot, std::ostrea
 void DescribeProfileKit(CWpKit* kit, std::ostream& out) {
     auto* entry = dynamic_cast<CWpWaterEntry*>(kit);
     if (!entry) return;
+    QXLOGFONT title;
+    entry->GetTitleFont(&title);
     out << " 剖面=" << (entry->IsProductedFluid() ? "产液" : "吸水") << " 剖面数据=" << entry->GetSourceType().str() << "/"
         << entry->GetScattTable().str() << "/" << entry->GetScattTimeField().str() << " 日期="
         << entry->GetStartDate().str() << "~" << entry->GetEndDate().str() << " 参数=" << entry->GetParamNumber() << "/"
         << entry->GetParamMaxNum() << " 顶底线=" << entry->GetDrawDepthLine() << "," << entry->GetDepthLineWidth()
-        << " 标题大小=" << entry->GetTitleFont().size;
+        << " 标题大小=" << title.size;
     for (int i = 0; i < entry->GetParamNumber(); ++i)
         out << " [" << entry->GetParamName(i).str() << " " << entry->GetParamLeft(i) << "~" << entry->GetParamRight(i)
             << " 标注=" << entry->GetParamDraw(i) << "," << entry->GetParamFontHeight(i) << "]";

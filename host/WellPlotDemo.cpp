@@ -32,7 +32,7 @@ namespace demo {
 void AddIntervalData(zephyr::PlotFixture& plot) {
     if (!plot.Well()->GetDataMgr()) plot.Well()->SetDataMgr(new WDMgrIO());
     WDMgrIO* data = plot.Well()->GetDataMgr();
-    data->AddCorelith(1, "")->m_record.oilKind = 1;
+    data->AddCorelith(CORELITH_WELL, "")->m_record.oilKind = 1;
     if (LogSandDIO* sand = data->GetSand(1, ""))
         for (LOGSAND& record : sand->m_records) record.type = 1;  // the sample's sand layers, of the first class
     data->AddSand(26, "")->m_records.push_back(LOGSAND{2, "段数据", 26, 0});
@@ -54,7 +54,7 @@ void AddIntervalData(zephyr::PlotFixture& plot) {
         seg->AddSeg(second);
         seg->SetActiveSeg(0);
     }
-    if (auto* lith = plot.First<CWpCorelith>()) lith->SetData(data->GetCorelith(1, ""));
+    if (auto* lith = plot.First<CWpCorelith>()) lith->SetData(data->GetCorelith(CORELITH_WELL, ""));
 }
 
 void RunWellPlotDemo(CWnd& frame, CWnd& view, std::ostream& out) {

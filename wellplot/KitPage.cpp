@@ -29,6 +29,12 @@ namespace {
 constexpr char kEscapedBreak[] = "\\n";
 }  // namespace
 
+QXLOGFONT TitleFontOf(CWpKit* kit) {
+    QXLOGFONT font;
+    kit->GetTitleFont(&font);
+    return font;
+}
+
 CString TitleToText(const CString& title) {
     CString text(title);
     text.Replace("\n", kEscapedBreak);

@@ -44,6 +44,9 @@ Kit* KeptKit(const CWndProp& pane, CWpKit* kept) {
 // object; the pane then takes the kit's stamp.
 bool BeginKitRefresh(CWndProp& pane, long object, CWpKit* kit);
 
+// The kit's title font (the kit library hands it out through a pointer).
+QXLOGFONT TitleFontOf(CWpKit* kit);
+
 // A title as a one-line text: each line break shown as the two characters "\n"; and back.
 CString TitleToText(const CString& title);
 CString TextToTitle(const CString& text);

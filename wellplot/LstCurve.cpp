@@ -198,7 +198,7 @@ CString FieldText(const char* field, std::size_t size) { return CString(std::str
 // it; any other item is left alone. The page's other number items read by their own rules.
 void ShowStoredCurveNumber(CWpCurve* curve, CBCGPProp* item) {
     using L = CLstCurve;
-    ShowStoredValueOf(item, {{L::kTitleFontId + 2, curve->GetTitleFont().size / 100.0},
+    ShowStoredValueOf(item, {{L::kTitleFontId + 2, wellplot::TitleFontOf(curve).size / 100.0},
                             {L::kUnitFontId + 2, curve->GetUnitFont().size / 100.0},
                             {L::kLimitFontId + 2, curve->GetLimitFont().size / 100.0},
                             {L::kLineId + 2, curve->GetPen().width / 100.0},
@@ -377,7 +377,7 @@ void CLstCurve::ShowTitleAndUnit(CWpCurve* curve) {
     ShowTextIfChanged(m_wndPropList.FindItemByData(kTitleTextId), curve->GetTitleText());
     ShowTextIfChanged(m_wndPropList.FindItemByData(kTitleScopeId),
                       TextOfValue(kTitleScopes, curve->GetTtlFtScope(), ""));
-    EnableFontProp(m_wndPropList.FindItemByData(kTitleFontId), curve->GetTitleFont(), true);
+    EnableFontProp(m_wndPropList.FindItemByData(kTitleFontId), wellplot::TitleFontOf(curve), true);
     ShowTextIfChanged(m_wndPropList.FindItemByData(kUnitNameId), curve->GetUnitText());
     ShowTextIfChanged(m_wndPropList.FindItemByData(kUnitShownId),
                       curve->IsShowUnit() ? grouptext::kYes : grouptext::kNo);
@@ -604,9 +604,9 @@ bool CLstCurve::EditItem(CWpCurve* curve, CBCGPProp* item, int choice) {
         case kTitleFontId + 1:
         case kTitleFontId + 2:
         case kTitleFontId + 3:
-            return EditSubItem(curve->GetTitleFont(), item, kTitleFontId, [curve](const QXLOGFONT& font) {
-                curve->SetTitleFont(font);
-                ApplyTitleFontToScope(curve, font);
+            return EditSubItem(wellplot::TitleFontOf(curve), item, kTitleFontId, [this, curve](QXLOGFONT& font) {
+                curve->SetTitleFont(&font);
+                ApplyTitleFontToScope(font);
             });
         case kUnitNameId:
             curve->SetUnitText(text);
@@ -623,9 +623,9 @@ bool CLstCurve::EditItem(CWpCurve* curve, CBCGPProp* item, int choice) {
         case kUnitFontId + 1:
         case kUnitFontId + 2:
         case kUnitFontId + 3:
-            return EditSubItem(curve->GetUnitFont(), item, kUnitFontId, [curve](const QXLOGFONT& font) {
+            return EditSubItem(curve->GetUnitFont(), item, kUnitFontId, [this, curve](const QXLOGFONT& font) {
                 curve->SetUnitFont(font);
-                ApplyToScopeCurves(curve, curve->GetUntScope(), [&](CWpCurve* other) { other->SetUnitFont(font); });
+                ApplyToScopeCurves(curve->GetUntScope(), &CWpCurve::SetUnitFont, font);
             });
         case kScaleScopeId:
             curve->SetLmtScope(choice);
@@ -693,7 +693,7 @@ bool CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item, int choice) {
             break;
         case kRangeTypeId:
             curve->SetValueRangeType(choice);
-            ApplyScaleToScope(curve);
+            ApplyScaleToScope();
             curve->UpdateRightLeftValue();
             curve->Recalculate();
             SetKitTimeStamp(curve);
@@ -733,7 +733,7 @@ bool CLstCurve::EditScale(CWpCurve* curve, CBCGPProp* item, int choice) {
         default:
             return true;
     }
-    ApplyScaleToScope(curve);
+    ApplyScaleToScope();
     if (recalculate) curve->Recalculate();
     return true;
 }

@@ -4,10 +4,12 @@
 // curves of the chosen scope.
 #pragma once
 
+#include <functional>
+#include <type_traits>
+
 #include "framework/WndLst.h"
 #include "hosttypes/Kestrel/StyleRecords.h"
 #include "hosttypes/Zephyr/WpContent.h"
-#include "wellplot/CurveScopes.h"
 
 class CLstCurve : public CWndLst {
 public:
@@ -66,6 +68,30 @@ public:
     explicit CLstCurve(CWpKit* kit = nullptr);
     ~CLstCurve() override;
 
+    // The scopes of the page's curve: which curves (or kits) a scale, unit-font or title-font edit
+    // reaches besides the curve itself. Nothing happens while the kept kit is no curve.
+    //
+    // Calls setter with value on every curve that scope reaches: 1 the other curves of the curve's
+    // track, 2 the other curves in every content track of its well; none for any other scope, or
+    // when the curve has no track or no well. One operation per kind of setter: one 32-bit value
+    // (an int, a bool, an enumeration, or a font handed by reference), a float, and a float
+    // followed by the int 0 (SetLeft, SetRight).
+    template <class Value>
+    void ApplyToScopeCurves(int scope, void (CWpCurve::*setter)(Value),
+                            std::enable_if_t<!std::is_floating_point_v<Value>, Value> value) {
+        ForEachScopeCurve(scope, [&](CWpCurve* other) { (other->*setter)(value); });
+    }
+    void ApplyToScopeCurves(int scope, void (CWpCurve::*setter)(float), float value);
+    void ApplyToScopeCurves(int scope, void (CWpCurve::*setter)(float, int), float value);
+    // Copies the curve's whole scale to the curves of its scale scope, each value to all of them in
+    // turn: font, multiple, second scale, right, left, direction, decimal digits, range type, scale
+    // type, values shown, their arrangement.
+    void ApplyScaleToScope();
+    // Gives font as title font to the kits of the curve's title-font scope: 0 the curve, 1 the
+    // curves of its track, 2 every kit of its track, 3 the curves of every content track, 4 every
+    // content track and every kit in them.
+    void ApplyTitleFontToScope(const QXLOGFONT& font);
+
 protected:
     int InitPropWnd() override;
     void UpdateBCGPProperty(long object, CString name) override;
@@ -74,6 +100,10 @@ protected:
 private:
     // The kept kit as a curve, while the selection is a curve too; otherwise NULL.
     CWpCurve* Curve() const;
+    // The kept kit as a curve, whatever the selection; otherwise NULL.
+    CWpCurve* KeptCurve() const;
+    // The walk of ApplyToScopeCurves: visit gets each curve the scope reaches.
+    void ForEachScopeCurve(int scope, const std::function<void(CWpCurve*)>& visit) const;
 
     void ShowSource(CWpCurve* curve);
     void ShowTitleAndUnit(CWpCurve* curve);

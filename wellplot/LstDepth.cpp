@@ -153,7 +153,7 @@ void CLstDepth::ShowTitle(CWpDepth* depth) {
         SetItemText(text, wellplot::TitleToText(depth->GetTitleText()));
     }
     SetOrientationProp(m_wndPropList.FindItemByData(kTitleDirectionId), depth->GetTitleDirection());
-    const QXLOGFONT font = depth->GetTitleFont();
+    const QXLOGFONT font = wellplot::TitleFontOf(depth);
     ShowTextIfChanged(m_wndPropList.FindItemByData(kFontScopeId), ClampedText(kFontScopes, depth->GetTtlFtScope()));
     ShowTextIfChanged(m_wndPropList.FindItemByData(kFontFaceId), font.faceName);
     ShowTextIfChanged(m_wndPropList.FindItemByData(kFontHeightId), HeightText(font));
@@ -195,8 +195,8 @@ LRESULT CLstDepth::OnPropertyChanged(WPARAM, LPARAM lParam) {
     // The title font goes on to the tracks of the kit's scope after every edit.
     if (CWpWell* well = depth->GetWell()) {
         const int scope = depth->GetTtlFtScope();
-        if (scope == 1) well->SetDepChildTitleFont(depth->GetTitleFont());
-        if (scope == 2) well->SetChildTitleFont(depth->GetTitleFont());
+        if (scope == 1) well->SetDepChildTitleFont(wellplot::TitleFontOf(depth));
+        if (scope == 2) well->SetChildTitleFont(wellplot::TitleFontOf(depth));
     }
     depth->InvalidSelf();
     depth->SetModifyFlag(1);
@@ -208,7 +208,7 @@ LRESULT CLstDepth::OnPropertyChanged(WPARAM, LPARAM lParam) {
 void CLstDepth::ShowItemAgain(CBCGPProp* item) {
     CWpDepth* depth = wellplot::CurrentKit<CWpDepth>(*this);
     if (depth && item && item->GetData() == kFontHeightId)
-        SetItemText(item, HeightText(depth->GetTitleFont()));
+        SetItemText(item, HeightText(wellplot::TitleFontOf(depth)));
     else
         CWndLst::ShowItemAgain(item);
 }
@@ -282,7 +282,7 @@ void CLstDepth::EditItem(CWpDepth* depth, CBCGPProp* item, int choice) {
 
 // A negative height, or one the font cannot hold, is refused by the height item.
 void CLstDepth::EditTitleFont(CWpDepth* depth, CBCGPProp* item) {
-    QXLOGFONT font = depth->GetTitleFont();
+    QXLOGFONT font = wellplot::TitleFontOf(depth);
     switch (item->GetData()) {
         case kFontFaceId:
             font.SetFaceName(ItemText(item));
@@ -294,5 +294,5 @@ void CLstDepth::EditTitleFont(CWpDepth* depth, CBCGPProp* item) {
             if (!ReadColor(item, &font.color)) return;
             break;
     }
-    depth->SetTitleFont(font);
+    depth->SetTitleFont(&font);
 }

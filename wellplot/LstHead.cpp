@@ -104,7 +104,7 @@ void CLstHead::ShowTitle(CWpWell* well, bool headShown) {
         text->Enable(shown);
         if (shown) SetItemText(text, well->GetTitleText());
     }
-    EnableFontProp(m_wndPropList.FindItemByData(kFontGroupId), well->GetTitleFont(), shown);
+    EnableFontProp(m_wndPropList.FindItemByData(kFontGroupId), wellplot::TitleFontOf(well), shown);
 }
 
 void CLstHead::ShowSymbol(CWpWell* well, bool headShown) {
@@ -186,9 +186,9 @@ LRESULT CLstHead::OnPropertyChanged(WPARAM, LPARAM lParam) {
         case kFontFaceId:
         case kFontSizeId:
         case kFontColorId: {
-            QXLOGFONT font = well->GetTitleFont();
+            QXLOGFONT font = wellplot::TitleFontOf(well);
             if (!GetFontSubProp(item, font, static_cast<int>(id - kFontFaceId))) return showStoredSize(font.size);
-            well->SetTitleFont(font);
+            well->SetTitleFont(&font);
             well->Recalculate();
             break;
         }

@@ -41,7 +41,8 @@ CBCGPropFloat* NewScaleValue(const char* name, double value, const char* descrip
 void ApplyTrackTitleFont(CWpKit* track, const QXLOGFONT& font) {
     const int scope = track ? track->GetTtlFtScope() : -1;
     if (scope != 1 && scope != 2) return;
-    wellplot::ForEachTrackKit(track->GetWell(), true, scope == 2, [&](CWpKit* kit) { kit->SetTitleFont(font); });
+    QXLOGFONT given = font;
+    wellplot::ForEachTrackKit(track->GetWell(), true, scope == 2, [&](CWpKit* kit) { kit->SetTitleFont(&given); });
 }
 
 CLstTrack::CLstTrack(CWpKit* kit) : m_pKit(kit) {}
@@ -75,7 +76,7 @@ void CLstTrack::UpdateBCGPProperty(long object, CString) {
     if (m_wndPropList.FindItemByData(kTitleGroupId)) {
         SetItemText(m_wndPropList.FindItemByData(kTitleTextId), track->GetTitleText());
         SetItemText(m_wndPropList.FindItemByData(kFontScopeId), TextOfValue(kFontScopes, track->GetTtlFtScope(), ""));
-        EnableFontProp(m_wndPropList.FindItemByData(kFontGroupId), track->GetTitleFont(), true);
+        EnableFontProp(m_wndPropList.FindItemByData(kFontGroupId), wellplot::TitleFontOf(track), true);
     }
     ShowScale(track);
     m_wndPropList.AdjustLayout();
@@ -136,16 +137,16 @@ LRESULT CLstTrack::OnPropertyChanged(WPARAM, LPARAM lParam) {
 // A size or scale value refused although its item took the text (a change reported from code): the
 // item shows the stored value as the refresh does, and nothing is written or redrawn.
 LRESULT CLstTrack::ShowStored(CWpTrack* track, CBCGPProp* item) {
-    ShowStoredValueOf(item, {{kFontSizeId, track->GetTitleFont().size / 100.0},
+    ShowStoredValueOf(item, {{kFontSizeId, wellplot::TitleFontOf(track).size / 100.0},
                             {kLeftId, track->GetLeft()},
                             {kRightId, track->GetRight()}});
     return 0;
 }
 
 bool CLstTrack::EditFont(CWpTrack* track, CBCGPProp* item) {
-    QXLOGFONT font = track->GetTitleFont();
+    QXLOGFONT font = wellplot::TitleFontOf(track);
     if (!GetFontSubProp(item, font, static_cast<int>(item->GetData() - kFontFaceId))) return false;
-    track->SetTitleFont(font);
+    track->SetTitleFont(&font);
     ApplyTrackTitleFont(track, font);
     track->UpdateParent();
     return true;

@@ -35,8 +35,12 @@ int CWpKit::GetTitleDirection() { return m_nTitleDirection; }
 void CWpKit::SetTitleDirection(int direction) {
     Store(this, m_nTitleDirection, direction, "CWpKit::SetTitleDirection");
 }
-QXLOGFONT CWpKit::GetTitleFont() { return m_titleFont; }
-void CWpKit::SetTitleFont(const QXLOGFONT& font) { Store(this, m_titleFont, font, "CWpKit::SetTitleFont"); }
+void CWpKit::GetTitleFont(QXLOGFONT* font) {
+    if (font) *font = m_titleFont;
+}
+void CWpKit::SetTitleFont(QXLOGFONT* font) {
+    if (font) Store(this, m_titleFont, *font, "CWpKit::SetTitleFont");
+}
 int CWpKit::GetTtlFtScope() { return m_nTtlFtScope; }
 void CWpKit::SetTtlFtScope(int scope) { Store(this, m_nTtlFtScope, scope, "CWpKit::SetTtlFtScope"); }
 
@@ -132,16 +136,18 @@ void CWpWell::SetTypePoint(const QXLOGPOINT& point) { Store(this, m_typePoint, p
 // second. The kits inside the tracks keep their own title fonts.
 void CWpWell::SetDepChildTitleFont(const QXLOGFONT& font) {
     Record("CWpWell::SetDepChildTitleFont", this);
+    QXLOGFONT given = font;
     for (int i = 0; i < ChildrenCount(); ++i)
-        if (CWpKit* child = GetChild(i); child && child->IsKindOf(RUNTIME_CLASS(CWpDepth))) child->SetTitleFont(font);
+        if (CWpKit* child = GetChild(i); child && child->IsKindOf(RUNTIME_CLASS(CWpDepth))) child->SetTitleFont(&given);
 }
 
 void CWpWell::SetChildTitleFont(const QXLOGFONT& font) {
     Record("CWpWell::SetChildTitleFont", this);
+    QXLOGFONT given = font;
     for (int i = 0; i < ChildrenCount(); ++i)
         if (CWpKit* child = GetChild(i);
             child && (child->IsKindOf(RUNTIME_CLASS(CWpDepth)) || child->IsKindOf(RUNTIME_CLASS(CWpTrack))))
-            child->SetTitleFont(font);
+            child->SetTitleFont(&given);
 }
 
 // ---- content track --------------------------------------------------------------------------

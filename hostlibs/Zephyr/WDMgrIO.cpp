@@ -34,7 +34,7 @@ bool Owns(const std::vector<std::unique_ptr<Set>>& sets, const Set* data) {
 
 }  // namespace
 
-LogCorelithDIO* WDMgrIO::GetCorelith(int source, CString name) { return Find(m_corelith, source, name); }
+LogCorelithDIO* WDMgrIO::GetCorelith(CORELITHSOURCE source, CString name) { return Find(m_corelith, source, name); }
 LogFaciesDIO* WDMgrIO::GetFacies(int source, CString name) { return Find(m_facies, source, name); }
 LogSandDIO* WDMgrIO::GetSand(int type, CString name) { return Find(m_sand, type, name); }
 LogStratumDIO* WDMgrIO::GetStratum(int level, CString name) { return Find(m_stratum, level, name); }
@@ -51,7 +51,7 @@ bool WDMgrIO::FindData(LogSandDIO* data, LOGSAND& record) {
     return true;
 }
 
-LogCorelithDIO* WDMgrIO::AddCorelith(int source, CString name) { return AddOrReplace(m_corelith, source, name); }
+LogCorelithDIO* WDMgrIO::AddCorelith(CORELITHSOURCE source, CString name) { return AddOrReplace(m_corelith, source, name); }
 LogFaciesDIO* WDMgrIO::AddFacies(int source, CString name) { return AddOrReplace(m_facies, source, name); }
 LogSandDIO* WDMgrIO::AddSand(int type, CString name) { return AddOrReplace(m_sand, type, name); }
 LogStratumDIO* WDMgrIO::AddStratum(int level, CString name) { return AddOrReplace(m_stratum, level, name); }

@@ -160,7 +160,7 @@ public:
 
     // ---- kit library ----
     // The data set of that kind and exactly that name; NULL when the well has none.
-    LogCorelithDIO* GetCorelith(int source, CString name);
+    LogCorelithDIO* GetCorelith(CORELITHSOURCE source, CString name);
     LogFaciesDIO* GetFacies(int source, CString name);
     LogSandDIO* GetSand(int type, CString name);
     LogStratumDIO* GetStratum(int level, CString name);
@@ -170,7 +170,7 @@ public:
 
     // Adds a data set (the well owns it); a set of the same kind and name is replaced in place,
     // so pointers to it stay valid and the sets stay as many as their kinds and names.
-    LogCorelithDIO* AddCorelith(int source, CString name);
+    LogCorelithDIO* AddCorelith(CORELITHSOURCE source, CString name);
     LogFaciesDIO* AddFacies(int source, CString name);
     LogSandDIO* AddSand(int type, CString name);
     LogStratumDIO* AddStratum(int level, CString name);

@@ -53,8 +53,9 @@ public:
     void SetTitleText(CString text);
     int GetTitleDirection();
     void SetTitleDirection(int direction);
-    QXLOGFONT GetTitleFont();
-    void SetTitleFont(const QXLOGFONT& font);
+    // The title font is copied into *font, and from *font; a null font is passed over.
+    void GetTitleFont(QXLOGFONT* font);
+    void SetTitleFont(QXLOGFONT* font);
     // Scope of a title-font edit: 0 the kit, 1 kits of its kind, 2 all tracks.
     int GetTtlFtScope();
     void SetTtlFtScope(int scope);

@@ -23,6 +23,7 @@
 #include "mfc/Wnd.h"
 #include "planemap/PlaneListFixture.h"
 #include "support/ReportFromCode.h"
+#include "wellplot/KitPage.h"
 
 namespace wptest {
 
@@ -31,9 +32,9 @@ using HostWindows = planetest::HostWindows;
 
 // The kit's title font given size hundredths.
 inline void SetTitleSize(CWpKit* kit, float size) {
-    QXLOGFONT font = kit->GetTitleFont();
+    QXLOGFONT font = wellplot::TitleFontOf(kit);
     font.size = size;
-    kit->SetTitleFont(font);
+    kit->SetTitleFont(&font);
 }
 
 // What makes a page for the first kit of class Kit in the sample plot.

@@ -142,28 +142,28 @@ TEST_F(CurvePage, TitleFontScopesReachKitsTracksAndCurvesAsNamed) {
     gr()->SetTitleFontScope(4);
     QXLOGFONT font;
     font.size = 777;
-    ApplyTitleFontToScope(gr(), font);
-    EXPECT_FLOAT_EQ(firstTrack->GetTitleFont().size, 777);
-    EXPECT_FLOAT_EQ(program->GetTitleFont().size, 777);
-    EXPECT_NE(page.depth()->GetTitleFont().size, 777);
+    page.list().ApplyTitleFontToScope(font);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(firstTrack).size, 777);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(program).size, 777);
+    EXPECT_NE(wellplot::TitleFontOf(page.depth()).size, 777);
     font.size = 555;
     gr()->SetTitleFontScope(3);
-    ApplyTitleFontToScope(gr(), font);
-    EXPECT_FLOAT_EQ(curves[3]->GetTitleFont().size, 555);
-    EXPECT_FLOAT_EQ(program->GetTitleFont().size, 777);
+    page.list().ApplyTitleFontToScope(font);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(curves[3]).size, 555);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(program).size, 777);
 
     // In the curve's own track: its curves, or every kit of it.
     auto* text = page.plot().Add<CWpText>(firstTrack, "注释");
     font.size = 333;
     gr()->SetTitleFontScope(1);
-    ApplyTitleFontToScope(gr(), font);
-    EXPECT_FLOAT_EQ(curves[1]->GetTitleFont().size, 333);
-    EXPECT_NE(text->GetTitleFont().size, 333);
-    EXPECT_FLOAT_EQ(curves[2]->GetTitleFont().size, 555);
+    page.list().ApplyTitleFontToScope(font);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(curves[1]).size, 333);
+    EXPECT_NE(wellplot::TitleFontOf(text).size, 333);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(curves[2]).size, 555);
     gr()->SetTitleFontScope(2);
-    ApplyTitleFontToScope(gr(), font);
-    EXPECT_FLOAT_EQ(text->GetTitleFont().size, 333);
-    EXPECT_FLOAT_EQ(firstTrack->GetTitleFont().size, 777);
+    page.list().ApplyTitleFontToScope(font);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(text).size, 333);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(firstTrack).size, 777);
 }
 
 TEST_F(CurvePage, FillTargetsStoreTheirValuesAndTargetValuesStayInsideTheScale) {
@@ -344,21 +344,24 @@ TEST(RefusedOnScopePages, TheSelectionTheGroupsAndTheEditedItemStay) {
 
     ExpectRefusalKeepsThePane(curvePage, CLstCurve::kTitleFontId + 2, "1e39", "curve title size");
     ExpectRefusalKeepsThePane(trackPage, CLstTrack::kLeftId, "1e39", "track left value");
-    EXPECT_FLOAT_EQ(curve->GetTitleFont().size, 200);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(curve).size, 200);
     EXPECT_FLOAT_EQ(kit->GetLeft(), 2);
 }
 
 TEST(CurveWalks, ACurveOutsideAPlotWalksNowhere) {
     CWpCurve loose;
+    CLstCurve page(&loose);
     QXLOGFONT font;
     for (int scope = 0; scope < 5; ++scope) {
         loose.SetLmtScope(scope);
         loose.SetTitleFontScope(scope);
-        ApplyScaleToScope(&loose);
-        ApplyTitleFontToScope(&loose, font);
-        int reached = 0;
-        ApplyToScopeCurves(&loose, scope, [&](CWpCurve*) { ++reached; });
-        EXPECT_EQ(reached, 0);
+        parsnip::testing::ClearCallLog();
+        page.ApplyScaleToScope();
+        page.ApplyToScopeCurves(scope, &CWpCurve::SetUnitFont, font);
+        page.ApplyToScopeCurves(scope, &CWpCurve::SetMultiples, 2.0f);
+        page.ApplyToScopeCurves(scope, &CWpCurve::SetLeft, 2.0f);
+        EXPECT_EQ(wptest::AllCalls(), Names()) << scope;
+        page.ApplyTitleFontToScope(font);
     }
 }
 

@@ -75,7 +75,7 @@ TEST_F(DataServices, AWellsDataSetsAreFoundByKindAndNameAndFillTheirRecords) {
     EXPECT_FALSE(data.FindData(sand, record));
 
     WDMgrIO other;
-    LogCorelithDIO* lith = data.AddCorelith(0, "");
+    LogCorelithDIO* lith = data.AddCorelith(CORELITH_GRAPHIC, "");
     lith->m_record.oilKind = 2;
     LOGCORELITH fromOther;
     EXPECT_FALSE(other.FindData(lith, fromOther));

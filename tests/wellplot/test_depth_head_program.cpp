@@ -33,14 +33,14 @@ TEST(DepthPage, TitleHeightAndTickSpacingRefuseNegatives) {
     CWpDepth* depth = page.depth();
     QXLOGFONT font;
     font.size = 350;
-    depth->SetTitleFont(font);
+    depth->SetTitleFont(&font);
     page.Show(depth);
     EXPECT_EQ(page.Value(CLstDepth::kFontHeightId), "3.50");
     ASSERT_TRUE(page.Type(CLstDepth::kFontHeightId, "-0.5"));
-    EXPECT_FLOAT_EQ(depth->GetTitleFont().size, 350);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(depth).size, 350);
     EXPECT_EQ(page.Value(CLstDepth::kFontHeightId), "3.50");
     ASSERT_TRUE(page.Type(CLstDepth::kFontHeightId, "0"));
-    EXPECT_FLOAT_EQ(depth->GetTitleFont().size, 0);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(depth).size, 0);
     // A refused height shows the stored one in "%.2f", not the text typed before.
     ASSERT_TRUE(page.Type(CLstDepth::kFontHeightId, "-1"));
     EXPECT_EQ(page.Value(CLstDepth::kFontHeightId), "0.00");
@@ -215,7 +215,7 @@ TEST(ProgramPageTest, TitleEditsStampNothingAndOnlyRedrawTheView) {
 
     parsnip::testing::ClearCallLog();
     ASSERT_TRUE(page.Color(page.Item(CLstProgram::kFontGroupId + 3), RGB(5, 6, 7)));
-    EXPECT_EQ(program->GetTitleFont().color, RGB(5, 6, 7));
+    EXPECT_EQ(wellplot::TitleFontOf(program).color, RGB(5, 6, 7));
     EXPECT_EQ(CallsOn(program), (Names{"CWpKit::SetTitleFont"}));
 
     page.Show(page.track());  // not a program: nothing is taken

@@ -52,7 +52,7 @@ TEST(IntervalKitTest, DepthsOutsideTheIntervalOrItsOrderAreRefusedAndLeaveTheSta
     // The oil-bearing name goes to the content name when the kit's data give contents.
     WDMgrIO* data = new WDMgrIO();
     plot.Well()->SetDataMgr(data);
-    LogCorelithDIO* contents = data->AddCorelith(1, "");
+    LogCorelithDIO* contents = data->AddCorelith(CORELITH_WELL, "");
     contents->m_record.oilKind = 2;
     EXPECT_TRUE(lith->SetCtOilName("油斑", 0));
     EXPECT_EQ(lith->GetCtOilName(0), "油斑");

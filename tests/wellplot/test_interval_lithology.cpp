@@ -159,7 +159,7 @@ TEST(LithologyPageTest, SourcesLayOutTheirItemsAndFields) {
     EXPECT_EQ(lith->GetTableName(), "试油成果");
     EXPECT_EQ(page.Options(page.Item(CLstColth::kColorFieldId)), (Names{"结论"}));
 
-    LogCorelithDIO* graphic = page.data()->AddCorelith(0, "");
+    LogCorelithDIO* graphic = page.data()->AddCorelith(CORELITH_GRAPHIC, "");
     ASSERT_TRUE(page.Pick(CLstColth::kSourceTypeId, "图形"));
     EXPECT_EQ(lith->GetData(), graphic);
     EXPECT_EQ(lith->GetTableName(), "");
@@ -189,7 +189,7 @@ TEST(LithologyPageTest, CodeLabelsReachTheKitAsNamesAndHiddenTypesStillShowTheir
 
     // Oil-bearing levels are offered only when the kit's data say which column it has.
     EXPECT_EQ(page.Options(page.Item(CLstColth::kCtOilNameId)), Names());
-    LogCorelithDIO* data = page.data()->AddCorelith(1, "");
+    LogCorelithDIO* data = page.data()->AddCorelith(CORELITH_WELL, "");
     data->m_record.oilKind = 2;
     lith->SetData(data);
     page.Show(lith);

@@ -200,8 +200,8 @@ struct StyleGroup {
 };
 
 StyleGroup TitleFontOf(CWpKit* kit, DWORD_PTR id) {
-    return {"title font", id, [kit] { return kit->GetTitleFont().size; },
-            [kit](float size) { wptest::SetTitleSize(kit, size); }, [kit] { return kit->GetTitleFont().color; }};
+    return {"title font", id, [kit] { return wellplot::TitleFontOf(kit).size; },
+            [kit](float size) { wptest::SetTitleSize(kit, size); }, [kit] { return wellplot::TitleFontOf(kit).color; }};
 }
 float& SizeOf(QXLOGFONT& font) { return font.size; }
 float& SizeOf(QXLOGPEN& pen) { return pen.width; }
@@ -393,7 +393,7 @@ TEST(IntervalAcceptedTest, AProfileTitleSizeTypedTwiceIsWrittenTwice) {
         parsnip::testing::ClearCallLog();
         ASSERT_TRUE(page.Type(CLstWaterEntry::kTitleSizeId, "4"));
         EXPECT_EQ(CallsOn(kit), written) << i;
-        EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 400) << i;
+        EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, 400) << i;
     }
 }
 

@@ -48,19 +48,21 @@ TEST_F(OilTestPage, ARefusedTitleSizeWritesNothingAndTheTextTakenShowsAgain) {
     Open();
     Show(kit);
     ASSERT_TRUE(Type(Page::kTitleFontId + 2, "5x"));
-    EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 500);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, 500);
     EXPECT_EQ(Value(Page::kTitleFontId + 2), "5x");
     for (const char* refused : {"-3", "abc", "1e39"}) {
         parsnip::testing::ClearCallLog();
         ASSERT_TRUE(Type(Page::kTitleFontId + 2, refused));
-        EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 500) << refused;
+        EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, 500) << refused;
         EXPECT_EQ(CallsOn(kit), Names()) << refused;
         EXPECT_EQ(Value(Page::kTitleFontId + 2), "5x") << refused;
     }
 }
 
 // A value reported from code that the page refuses writes nothing and redraws nothing; the item
-// alone shows the stored value as the refresh shows it.
+// alone shows the stored value as the refresh shows it. A table count is one its spin gives, 1 to
+// 10 (the kit keeps texts for at most 100 cells a side): "482.1" is no 482 columns, and a cell
+// typed afterwards still lands in the kit's texts.
 TEST_F(OilTestPage, AReportThePageRefusesShowsTheStoredValueAndRedrawsNothing) {
     kit->m_nDisplayStyle = 0;
     kit->m_dBarWidth = 0.35;
@@ -77,6 +79,9 @@ TEST_F(OilTestPage, AReportThePageRefusesShowsTheStoredValueAndRedrawsNothing) {
         {Page::kTextTrackWidthId, _variant_t("1"), "0.65"}, {Page::kBarTrackWidthId, _variant_t("-1"), "0.35"},
         {Page::kDividerWidthId, _variant_t("-1"), "3.00"},  {Page::kTitleFontId + 2, _variant_t("-1"), "4.50"},
         {Page::kDecimalsId, _variant_t("-1"), "2"},         {Page::kColumnsId, _variant_t(-1), "4"},
+        {Page::kColumnsId, _variant_t("482.1"), "4"},       {Page::kColumnsId, _variant_t(0), "4"},
+        {Page::kColumnsId, _variant_t(11), "4"},            {Page::kRowsId, _variant_t("482.1"), "3"},
+        {Page::kRowsId, _variant_t(0), "3"},                {Page::kRowsId, _variant_t("11"), "3"},
     };
     for (const auto& c : cases) {
         parsnip::testing::ClearCallLog();
@@ -88,6 +93,16 @@ TEST_F(OilTestPage, AReportThePageRefusesShowsTheStoredValueAndRedrawsNothing) {
     }
     EXPECT_FLOAT_EQ(kit->m_dividerPen.width, 300);
     EXPECT_EQ(kit->m_nColNumber, 4);
+    EXPECT_EQ(kit->m_nRowNumber, 3);
+    // The counts take no typing: "0" and "11" typed never reach them.
+    for (const char* typed : {"0", "11"}) {
+        EXPECT_FALSE(Type(Page::kColumnsId, typed)) << typed;
+        EXPECT_FALSE(Type(Page::kRowsId, typed)) << typed;
+    }
+    EXPECT_EQ(cells().GetColumnCount(), 4);
+    ASSERT_TRUE(EditCell(1, 2, "日产气"));
+    EXPECT_EQ(Cell(1, 2), "日产气");
+    EXPECT_EQ(kit->m_cellTexts.at(1 * 4 + 2), "日产气");
 }
 
 // Each list reads any other text as its rule says; the list then shows the option standing for the
@@ -147,7 +162,7 @@ TEST_F(OilTestPage, ARefusedReportDecidesNothingAboutTheNextText) {
     Report(Page::kTitleFontId + 2, _variant_t("-1"));
     EXPECT_EQ(Value(Page::kTitleFontId + 2), "4.50");
     ASSERT_TRUE(Type(Page::kTitleFontId + 2, "5"));
-    EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 500);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, 500);
     parsnip::testing::ClearCallLog();
     Report(Page::kTitleTextId, _variant_t("\xE4\xB8"));
     EXPECT_EQ(Value(Page::kTitleTextId), "试油");
@@ -166,10 +181,10 @@ TEST_F(OilTestPage, APickInTheTitleFontKeepsTheStoredSize) {
         ShowChanged();
         const COLORREF color = size > 0 ? RGB(255, 0, 0) : RGB(0, 0, 255);
         ASSERT_TRUE(Color(Page::kTitleFontId + 3, color)) << size;
-        EXPECT_EQ(kit->GetTitleFont().color, color) << size;
-        EXPECT_FLOAT_EQ(kit->GetTitleFont().size, size) << size;
+        EXPECT_EQ(wellplot::TitleFontOf(kit).color, color) << size;
+        EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, size) << size;
         ASSERT_TRUE(list().PickDropDownEntry(Item(Page::kTitleFontId + 1), 1)) << size;
-        EXPECT_FLOAT_EQ(kit->GetTitleFont().size, size) << size;
+        EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, size) << size;
     }
 }
 

@@ -142,16 +142,16 @@ TEST(ParamGeneralPage, ActiveIntervalTitleAndNullDisplay) {
     EXPECT_EQ(page.Value(P::kTopDepthId), "");  // no interval
     page.kit()->SetActiveSeg(0, 12.5, "");
     page.kit()->SetTitleText("参数\n曲线");
-    QXLOGFONT font = page.kit()->GetTitleFont();
+    QXLOGFONT font = wellplot::TitleFontOf(page.kit());
     font.size = 1050;
-    page.kit()->SetTitleFont(font);
+    page.kit()->SetTitleFont(&font);
     page.Show(page.kit());
     EXPECT_EQ(page.Value(P::kTopDepthId), "0.00");
     EXPECT_EQ(page.Value(P::kBottomDepthId), "12.50");
     EXPECT_EQ(page.Value(P::kTitleTextId), "参数\\n曲线");
     EXPECT_EQ(page.Value(P::kFontSizeId), "10");
     ASSERT_TRUE(page.Pick(P::kFontSizeId, "12"));
-    EXPECT_FLOAT_EQ(page.kit()->GetTitleFont().size, 1200);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(page.kit()).size, 1200);
     ASSERT_TRUE(page.Type(P::kValueId, "35.2"));
     EXPECT_EQ(page.kit()->GetActiveSegValue(), "35.2");
 }

@@ -50,18 +50,18 @@ TEST(PictureSheet, TheFirstTabIsNamedAfterTheKitsType) {
 
 TEST(PicturePage, TitleFontSizeIsShownWholeAndStoredInHundredths) {
     PicturePage page;
-    QXLOGFONT font = page.kit()->GetTitleFont();
+    QXLOGFONT font = wellplot::TitleFontOf(page.kit());
     font.size = 1250;
-    page.kit()->SetTitleFont(font);
+    page.kit()->SetTitleFont(&font);
     page.kit()->SetTitleText("图\n片");
     page.Show(page.kit());
     EXPECT_EQ(page.Value(Pic::kFontSizeId), "12");
     EXPECT_EQ(page.Value(Pic::kTitleTextId), "图\\n片");
     ASSERT_TRUE(page.Type(Pic::kFontSizeId, "14"));
-    EXPECT_FLOAT_EQ(page.kit()->GetTitleFont().size, 1400);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(page.kit()).size, 1400);
     EXPECT_EQ(CallsOn(page.kit()), (Names{"CWpKit::SetTitleFont", "CWpKit::UpdateParent", "CWpKit::InvalidSelf"}));
     ASSERT_TRUE(page.Type(Pic::kFontSizeId, "大号"));
-    EXPECT_FLOAT_EQ(page.kit()->GetTitleFont().size, 1400);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(page.kit()).size, 1400);
     EXPECT_EQ(page.Value(Pic::kFontSizeId), "14");
     ASSERT_TRUE(page.Type(Pic::kTitleTextId, "新\\n标题"));
     EXPECT_EQ(page.kit()->GetTitleText(), "新\n标题");

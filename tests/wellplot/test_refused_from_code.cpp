@@ -87,16 +87,16 @@ TEST(RefusedFromCode, DepthTrackPageNumbersAndGroupSizes) {
     ExpectShownAgain(page, page.Item(CLstDepth::kTickNumId), _variant_t("1e39"), "4", "tick count");
     ExpectShownAgain(page, page.Item(CLstDepth::kLabelFontGroupId + 2), _variant_t("-1"), "1.20", "label size");
     ExpectShownAgain(page, page.Item(CLstDepth::kTickLineGroupId + 2), _variant_t("-1"), "0.20", "tick width");
-    EXPECT_FLOAT_EQ(depth->GetTitleFont().size, 350);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(depth).size, 350);
     EXPECT_EQ(depth->GetTickNum(), 4);
 }
 
 TEST(RefusedFromCode, CurvePageNumbersSizesAndWidths) {
     wptest::OpenPage<CLstCurve> page(wptest::ForFirst<CLstCurve, CWpCurve>());
     CWpCurve* curve = page.plot().First<CWpCurve>();
-    QXLOGFONT font = curve->GetTitleFont();
+    QXLOGFONT font = wellplot::TitleFontOf(curve);
     font.size = 350;
-    curve->SetTitleFont(font);
+    curve->SetTitleFont(&font);
     font.size = 250;
     curve->SetUnitFont(font);
     font.size = 150;

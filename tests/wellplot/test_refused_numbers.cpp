@@ -66,13 +66,13 @@ TEST(RefusedNumberTest, ARefusedTrackTitleSizeReachesNoKitOfTheScope) {
     EXPECT_EQ(page.Value(CLstTrack::kFontScopeId), "当前图内所有道");
 
     ASSERT_TRUE(page.Type(CLstTrack::kFontSizeId, "-3e87"));
-    EXPECT_FLOAT_EQ(water->GetTitleFont().size, 400);
-    EXPECT_FLOAT_EQ(page.track()->GetTitleFont().size, 25600);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(water).size, 400);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(page.track()).size, 25600);
     EXPECT_EQ(AllCalls(), Names());
     EXPECT_EQ(page.Value(CLstTrack::kFontSizeId), "256.00");
 
     ASSERT_TRUE(page.Type(CLstTrack::kFontSizeId, "5"));  // an accepted size still reaches the scope
-    EXPECT_FLOAT_EQ(water->GetTitleFont().size, 500);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(water).size, 500);
 }
 
 TEST(RefusedNumberTest, TheCommonPageRefusesANegativeWidthForEveryKitClass) {
@@ -154,14 +154,14 @@ TEST(RefusedNumberTest, TheParameterTitleSizeIsAWholeNumberOfPoints) {
 
     for (const char* refused : {"-5", "12.5", "abc", "", "4294967296"})
         EXPECT_FALSE(page.Type(CLstParam::kFontSizeId, refused)) << refused;  // the editor stays open
-    EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 1050);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, 1050);
     EXPECT_EQ(page.Value(CLstParam::kFontSizeId), "10");
     EXPECT_EQ(AllCalls(), Names());
 
     ASSERT_TRUE(page.Type(CLstParam::kFontSizeId, "12"));
-    EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 1200);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, 1200);
     ASSERT_TRUE(page.Pick(CLstParam::kFontSizeId, "19"));
-    EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 1900);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, 1900);
 
     // A size the host stored negative is left out of the item; a report from code that is no
     // size shows the item's text from before again.
@@ -178,7 +178,7 @@ TEST(RefusedNumberTest, TheParameterTitleSizeIsAWholeNumberOfPoints) {
     EXPECT_EQ(page.Value(CLstParam::kFontSizeId), "2147483648");
     for (const char* refused : {"", "无此选项"})
         wptest::ExpectShownAgain(page, page.Item(CLstParam::kFontSizeId), _variant_t(refused), "2147483648", refused);
-    EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 214748364800.0f);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, 214748364800.0f);
 }
 
 TEST(RefusedNumberTest, ThePictureTitleSizeTakesNoNegative) {
@@ -187,7 +187,7 @@ TEST(RefusedNumberTest, ThePictureTitleSizeTakesNoNegative) {
     SetTitleSize(kit, 1250);
     page.Show(kit);
     ASSERT_TRUE(page.Type(CLstPicture::kFontSizeId, "-5"));
-    EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 1250);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, 1250);
     EXPECT_EQ(page.Value(CLstPicture::kFontSizeId), "12");
 }
 
@@ -203,11 +203,11 @@ void ExpectTitlePicksKeepTheSize(wptest::OpenPage<List>& page, CWpKit* kit, DWOR
         page.Show(kit);
         const COLORREF color = size > 0 ? RGB(255, 0, 0) : RGB(0, 0, 255);
         ASSERT_TRUE(page.Color(page.Item(colorId), color)) << size;
-        EXPECT_EQ(kit->GetTitleFont().color, color) << size;
-        EXPECT_FLOAT_EQ(kit->GetTitleFont().size, size) << size;
+        EXPECT_EQ(wellplot::TitleFontOf(kit).color, color) << size;
+        EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, size) << size;
         ASSERT_TRUE(page.grid().PickDropDownEntry(page.Item(faceId), 1)) << size;
-        EXPECT_EQ(kit->GetTitleFont().GetFaceName(), wptest::OpenPage<List>::Value(page.Item(faceId))) << size;
-        EXPECT_FLOAT_EQ(kit->GetTitleFont().size, size) << size;
+        EXPECT_EQ(wellplot::TitleFontOf(kit).GetFaceName(), wptest::OpenPage<List>::Value(page.Item(faceId))) << size;
+        EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, size) << size;
     }
 }
 
@@ -279,7 +279,7 @@ TEST(RefusedNumberTest, NumberItemsShowTheKeptValueAfterATextThatIsNoNumber) {
     SetTitleSize(profile, 400);
     water.Show(profile);
     ASSERT_TRUE(water.Type(CLstWaterEntry::kTitleSizeId, "inf"));
-    EXPECT_FLOAT_EQ(profile->GetTitleFont().size, 400);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(profile).size, 400);
     EXPECT_EQ(water.Value(CLstWaterEntry::kTitleSizeId), "4.00");
     const double width = profile->GetDrawWidth();
     ASSERT_TRUE(water.Type(CLstWaterEntry::kDrawWidthId, "-1"));

@@ -53,8 +53,7 @@ Opened KeptKitItem(DWORD_PTR id, std::function<void(Kit*)> prepare = nullptr) {
 // The item of a kit's title size, the title font given hundredths of that size first.
 template <class List, class Kit>
 Opened KeptKitTitleSize(DWORD_PTR id, float hundredths) {
-    return KeptKitItem<List, Kit>(id,
-                                  [hundredths](Kit* k) { k->SetTitleFont(FontOfSize(k->GetTitleFont(), hundredths)); });
+    return KeptKitItem<List, Kit>(id, [hundredths](Kit* k) { wptest::SetTitleSize(k, hundredths); });
 }
 
 // The width item of a curve drawn as a line 0.50 wide.

@@ -69,8 +69,8 @@ TEST(TextPage, TitleDirectionAndTextAreWrittenAndTheParentUpdated) {
     // The title font is shown and read as a whole group, the size with two decimals.
     EXPECT_EQ(page.Value(Txt::kTitleFontId + 2), "4.00");
     ASSERT_TRUE(page.Type(Txt::kTitleFontId + 2, "6"));
-    EXPECT_FLOAT_EQ(page.kit()->GetTitleFont().size, 600);
-    EXPECT_EQ(page.kit()->GetTitleFont().GetFaceName(), "宋体");
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(page.kit()).size, 600);
+    EXPECT_EQ(wellplot::TitleFontOf(page.kit()).GetFaceName(), "宋体");
     ASSERT_TRUE(page.Type(Txt::kTitleFontId + 2, "5"));
     EXPECT_EQ(page.Value(Txt::kTitleFontId + 2), "5");
     page.Show(page.kit());

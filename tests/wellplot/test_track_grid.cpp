@@ -58,9 +58,9 @@ TEST(TrackPageTest, TitleFontReachesTheKitsOfItsScope) {
     for (CWpKit* kit : page.plot().AllKits()) {
         const bool reached = kit->IsKindOf(RUNTIME_CLASS(CWpTrack)) ||
                              (kit->GetParent() && kit->GetParent()->IsKindOf(RUNTIME_CLASS(CWpTrack)));
-        EXPECT_EQ(kit->GetTitleFont().color == RGB(200, 0, 0), reached) << kit->GetTitleText().GetString();
+        EXPECT_EQ(wellplot::TitleFontOf(kit).color == RGB(200, 0, 0), reached) << kit->GetTitleText().GetString();
     }
-    EXPECT_NE(depth->GetTitleFont().color, RGB(200, 0, 0));
+    EXPECT_NE(wellplot::TitleFontOf(depth).color, RGB(200, 0, 0));
     const Names calls = CallsOn(page.track());
     ASSERT_GE(calls.size(), 2u);
     EXPECT_EQ(Names(calls.end() - 2, calls.end()), (Names{"CWpKit::UpdateParent", "CWpKit::InvalidSelf"}));
@@ -68,8 +68,8 @@ TEST(TrackPageTest, TitleFontReachesTheKitsOfItsScope) {
     ASSERT_TRUE(page.grid().PickOption(page.Item(CLstTrack::kFontScopeId), "当前内容道"));
     ASSERT_TRUE(page.grid().ChooseColor(dynamic_cast<CBCGPColorProp*>(page.Item(CLstTrack::kFontColorId)),
                                         RGB(0, 0, 9)));
-    EXPECT_EQ(page.track()->GetTitleFont().color, RGB(0, 0, 9));
-    EXPECT_EQ(second->GetTitleFont().color, RGB(200, 0, 0));
+    EXPECT_EQ(wellplot::TitleFontOf(page.track()).color, RGB(0, 0, 9));
+    EXPECT_EQ(wellplot::TitleFontOf(second).color, RGB(200, 0, 0));
 
     // A title size of 1234.5 hundredths shows "12.35": entering the item and leaving it keeps it
     // and reaches no kit; "12.350" typed is 12.35.
@@ -78,10 +78,10 @@ TEST(TrackPageTest, TitleFontReachesTheKitsOfItsScope) {
     CBCGPProp* size = page.Item(CLstTrack::kFontSizeId);
     ASSERT_EQ(Value(size), "12.35");
     ASSERT_TRUE(page.grid().TypeText(size, "12.35"));
-    EXPECT_FLOAT_EQ(page.track()->GetTitleFont().size, 1234.5f);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(page.track()).size, 1234.5f);
     EXPECT_EQ(wptest::AllCalls(), Names());
     ASSERT_TRUE(page.grid().TypeText(size, "12.350"));
-    EXPECT_FLOAT_EQ(page.track()->GetTitleFont().size, 1235);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(page.track()).size, 1235);
 }
 
 TEST(TrackPageTest, TitleFontScopeOutsideTheTableShowsEmpty) {

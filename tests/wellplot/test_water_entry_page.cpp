@@ -98,19 +98,19 @@ TEST(WaterEntryPageTest, TitleSizesAndWidthsAreScaledCappedOrRefused) {
     ProfilePage page(1);
     CWpWaterEntry* kit = page.kit();
     ASSERT_TRUE(page.Type(L::kTitleSizeId, "120"));
-    EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 10000);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, 10000);
     EXPECT_EQ(page.Value(L::kTitleSizeId), "100.00");
     const uint64_t stamp = kit->GetTimeStamp();
     ASSERT_TRUE(page.Type(L::kTitleSizeId, "9e296"));  // capped to the size stored: still written
     EXPECT_GT(kit->GetTimeStamp(), stamp);
-    EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 10000);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, 10000);
     EXPECT_EQ(page.Value(L::kTitleSizeId), "100.00");
     // A size not above 0, or below 0.001 (which counts as 0), is no size: nothing is written, not even 0.
     for (const char* refused : {"0", "abc", "-3", "1e999", "1e-310", "0.0009"}) {
         const uint64_t before = kit->GetTimeStamp();
         ASSERT_TRUE(page.Type(L::kTitleSizeId, refused));
         EXPECT_EQ(kit->GetTimeStamp(), before) << refused;
-        EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 10000) << refused;
+        EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, 10000) << refused;
         EXPECT_EQ(page.Value(L::kTitleSizeId), "100.00") << refused;
     }
     // From 0.001 on a size is kept, also one that shows as "0.00": its item keeps the text typed,
@@ -119,11 +119,11 @@ TEST(WaterEntryPageTest, TitleSizesAndWidthsAreScaledCappedOrRefused) {
         const uint64_t before = kit->GetTimeStamp();
         ASSERT_TRUE(page.Type(L::kTitleSizeId, typed));
         EXPECT_GT(kit->GetTimeStamp(), before) << typed;
-        EXPECT_FLOAT_EQ(kit->GetTitleFont().size, kept) << typed;
+        EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, kept) << typed;
         EXPECT_EQ(page.Value(L::kTitleSizeId), typed);
     }
     ASSERT_TRUE(page.Type(L::kTitleSizeId, "12.5"));
-    EXPECT_FLOAT_EQ(kit->GetTitleFont().size, 1250);
+    EXPECT_FLOAT_EQ(wellplot::TitleFontOf(kit).size, 1250);
 
     ASSERT_TRUE(page.Type(L::kDepthLineWidthId, "0.25"));
     EXPECT_DOUBLE_EQ(kit->GetDepthLineWidth(), 25);
@@ -162,7 +162,7 @@ TEST(WaterEntryPageTest, TitleSizesAndWidthsAreScaledCappedOrRefused) {
 
     // A face picked for the title is stored whole.
     ASSERT_TRUE(page.grid().PickDropDownEntry(page.Item(L::kTitleFaceId), 1));
-    EXPECT_EQ(kit->GetTitleFont().GetFaceName(), page.Value(L::kTitleFaceId).c_str());
+    EXPECT_EQ(wellplot::TitleFontOf(kit).GetFaceName(), page.Value(L::kTitleFaceId).c_str());
     EXPECT_NE(page.Value(L::kTitleFaceId), "宋体");
 }
 

@@ -12,13 +12,14 @@
 #include "framework/PropItems.h"
 #include "framework/PropStyleCombox.h"
 #include "hosttypes/Zephyr/WpKit.h"
+#include "wellplot/KitPage.h"
 #include "wellplot/WellPlotTexts.h"
 #include "wellplot/intervals/IntervalTexts.h"
 
 void ShowKitTitleItems(CBCGPPropList& list, CWpKit* kit, DWORD_PTR nameId) {
     SetItemText(list.FindItemByData(nameId, TRUE), kit->GetTitleText());
     SetOrientationProp(list.FindItemByData(nameId + 1, TRUE), kit->GetTitleDirection());
-    if (CBCGPProp* font = list.FindItemByData(nameId + 2, TRUE)) EnableFontProp(font, kit->GetTitleFont(), true);
+    if (CBCGPProp* font = list.FindItemByData(nameId + 2, TRUE)) EnableFontProp(font, wellplot::TitleFontOf(kit), true);
 }
 
 CString GroupSizeText(float hundredths) { return numtext::Fixed(hundredths / numtext::kHundredths, 2); }

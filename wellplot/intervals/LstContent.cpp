@@ -45,15 +45,15 @@ void CLstContent::UpdateBCGPProperty(long object, CString) {
     RefreshFromKit();
 }
 
-BOOL CLstContent::IsKitChanged() {
+bool CLstContent::IsKitChanged() {
     CWpKit* kit = SelectedKit<CWpKit>();
-    if (!kit) return FALSE;
+    if (!kit) return false;
     return kit->GetTimeStamp() > GetTimeStamp() || !IsSameObject();
 }
 
-BOOL CLstContent::IsKitOrStrataChanged() {
-    if (CLstContent::IsKitChanged()) return TRUE;
-    if (!SelectedKit<CWpKit>()) return FALSE;
+bool CLstContent::IsKitOrStrataChanged() {
+    if (CLstContent::IsKitChanged()) return true;
+    if (!SelectedKit<CWpKit>()) return false;
     return CWellDataManager::Instance()->GetStratumManager()->GetTimeStamp() > GetTimeStamp();
 }
 
@@ -63,7 +63,7 @@ void CLstContent::RefreshFromKit() {
     if (!kit || !title) return;
     ShowTextIfChanged(title->FindSubItemByData(kTitleNameId), wellplot::TitleToText(kit->GetTitleText()));
     SetOrientationProp(title->FindSubItemByData(kTitleDirectionId), kit->GetTitleDirection());
-    if (CBCGPProp* font = title->FindSubItemByData(kTitleFontId)) SetFontProp(font, kit->GetTitleFont());
+    if (CBCGPProp* font = title->FindSubItemByData(kTitleFontId)) SetFontProp(font, wellplot::TitleFontOf(kit));
 }
 
 LRESULT CLstContent::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -77,7 +77,7 @@ bool CLstContent::WriteBase(CBCGPProp* item) {
     CBCGPProp* parent = item->GetParent();
     const bool fontEdit = parent && parent->GetData() == kTitleFontId;
     // Only the edited field of the font is read: a size it refuses writes nothing at all.
-    QXLOGFONT font = kit->GetTitleFont();
+    QXLOGFONT font = wellplot::TitleFontOf(kit);
     if (fontEdit && !EditGroupField(item, font)) return false;
     // The pages read their own lists before they come here: only the direction is read here.
     int direction = 0;
@@ -94,7 +94,7 @@ bool CLstContent::WriteBase(CBCGPProp* item) {
         kit->InvalidSelf();
         UpdateView();
     } else if (fontEdit) {
-        kit->SetTitleFont(font);
+        kit->SetTitleFont(&font);
         kit->InvalidSelf();
         UpdateView();
     }

@@ -32,11 +32,11 @@ protected:
     // Re-reads every item from the kit.
     virtual void RefreshFromKit();
     // Whether the kit must be read again at the next refresh.
-    virtual BOOL IsKitChanged();
+    virtual bool IsKitChanged();
 
     // The base change test, also true when the well data's stratum table is newer than the page
     // (new stratum levels change the options of the sand and stratum pages).
-    BOOL IsKitOrStrataChanged();
+    bool IsKitOrStrataChanged();
 
     // The selected object as a kit of class Kit, or NULL.
     template <class Kit>

@@ -216,9 +216,9 @@ void CLstFacies::EditRecord(CWpFacies* kit, CBCGPProp* item) {
     CBCGPProp* group = item->GetParent();
     switch (group ? group->GetData() : 0) {
         case kTitleFontId: {
-            QXLOGFONT font = kit->GetTitleFont();
+            QXLOGFONT font = wellplot::TitleFontOf(kit);
             if (!EditGroupField(item, font)) return;
-            kit->SetTitleFont(font);
+            kit->SetTitleFont(&font);
             break;
         }
         case kNameFontId: {

@@ -244,7 +244,7 @@ void CLstIntegratedCore::ShowStored(CWpIntegratedCore* kit, CBCGPProp* item) {
         if (ActiveRunValues(kit, shown)) item->SetValue(_variant_t(shown[id - kRunTopId]));
         return;
     }
-    ShowStoredValueOf(item, {{kTitleFontId + 2, kit->GetTitleFont().size / numtext::kHundredths},
+    ShowStoredValueOf(item, {{kTitleFontId + 2, wellplot::TitleFontOf(kit).size / numtext::kHundredths},
                              {kTextFontId + 2, kit->GetTextFont().size / numtext::kHundredths},
                              {kLinePenId + 2, kit->GetLinePen().width / numtext::kHundredths}});
 }
@@ -331,10 +331,10 @@ bool CLstIntegratedCore::EditRecord(CWpIntegratedCore* kit, CBCGPProp* item) {
     const DWORD_PTR groupId = group ? group->GetData() : kRunGroupId;
     const int field = EditedFieldPosition(item);
     if (groupId == kTitleFontId || groupId == kTextFontId) {
-        QXLOGFONT font = groupId == kTitleFontId ? kit->GetTitleFont() : kit->GetTextFont();
+        QXLOGFONT font = groupId == kTitleFontId ? wellplot::TitleFontOf(kit) : kit->GetTextFont();
         if (!GetFontSubProp(item, font, field)) return false;
         if (groupId == kTitleFontId)
-            kit->SetTitleFont(font);
+            kit->SetTitleFont(&font);
         else
             kit->SetTextFont(font);
     } else if (groupId == kLinePenId) {

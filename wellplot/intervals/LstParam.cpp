@@ -63,7 +63,7 @@ void CLstParam::UpdateBCGPProperty(long object, CString) {
 void CLstParam::ShowTitle(CWpParam* kit) {
     ShowTextIfChanged(Item(kTitleTextId), wellplot::TitleToText(kit->GetTitleText()));
     SetOrientationProp(Item(kTitleDirectionId), kit->GetTitleDirection());
-    const QXLOGFONT font = kit->GetTitleFont();
+    const QXLOGFONT font = wellplot::TitleFontOf(kit);
     SetItemText(Item(kFontFaceId), font.faceName);
     ShowTitleSize(kit);
     if (auto* color = dynamic_cast<CBCGPColorProp*>(Item(kFontColorId)); color && color->GetColor() != font.color)
@@ -74,7 +74,7 @@ void CLstParam::ShowTitle(CWpParam* kit) {
 // the item as it is and answers false.
 bool CLstParam::ShowTitleSize(CWpParam* kit) {
     auto* item = dynamic_cast<CUnsignedProp*>(Item(kFontSizeId));
-    const double points = std::trunc(static_cast<double>(kit->GetTitleFont().size) / numtext::kHundredths);
+    const double points = std::trunc(static_cast<double>(wellplot::TitleFontOf(kit).size) / numtext::kHundredths);
     if (!item || !(points >= 0 && points <= std::numeric_limits<unsigned>::max())) return false;
     item->ShowUnsigned(static_cast<unsigned>(points));
     return true;
@@ -165,7 +165,7 @@ LRESULT CLstParam::OnPropertyChanged(WPARAM, LPARAM lParam) {
 }
 
 bool CLstParam::EditTitle(CWpParam* kit, CBCGPProp* item) {
-    QXLOGFONT font = kit->GetTitleFont();
+    QXLOGFONT font = wellplot::TitleFontOf(kit);
     const CString text = ItemText(item);
     unsigned size = 0;
     switch (item->GetData()) {
@@ -177,7 +177,7 @@ bool CLstParam::EditTitle(CWpParam* kit, CBCGPProp* item) {
             break;
         case kFontFaceId:
             font.SetFaceName(text.GetString());
-            kit->SetTitleFont(font);
+            kit->SetTitleFont(&font);
             break;
         case kFontSizeId:
             // The item takes whole points only; the font keeps hundredths. A size reported from code
@@ -188,11 +188,11 @@ bool CLstParam::EditTitle(CWpParam* kit, CBCGPProp* item) {
                 if (!ShowTitleSize(kit)) ShowTextBefore(item);
                 return false;
             }
-            kit->SetTitleFont(font);
+            kit->SetTitleFont(&font);
             break;
         case kFontColorId:
             ReadColor(item, &font.color);
-            kit->SetTitleFont(font);
+            kit->SetTitleFont(&font);
             break;
         default:
             break;

@@ -125,7 +125,7 @@ void CLstPicture::ShowTabCaption(CWpPicture* kit) {
 void CLstPicture::ShowTitle(CWpPicture* kit) {
     ShowTextIfChanged(Item(kTitleTextId), wellplot::TitleToText(kit->GetTitleText()));
     SetOrientationProp(Item(kTitleDirectionId), kit->GetTitleDirection());
-    const QXLOGFONT font = kit->GetTitleFont();
+    const QXLOGFONT font = wellplot::TitleFontOf(kit);
     ShowTextIfChanged(Item(kFontFaceId), font.GetFaceName());
     ShowTitleSize(Item(kFontSizeId), font);
     if (auto* color = dynamic_cast<CBCGPColorProp*>(Item(kFontColorId)); color && color->GetColor() != font.color)
@@ -170,7 +170,7 @@ LRESULT CLstPicture::OnPropertyChanged(WPARAM, LPARAM lParam) {
 }
 
 void CLstPicture::EditTitle(CWpKit* kit, CBCGPProp* item) {
-    QXLOGFONT font = kit->GetTitleFont();
+    QXLOGFONT font = wellplot::TitleFontOf(kit);
     const CString text = ItemText(item);
     switch (item->GetData()) {
         case kTitleTextId:
@@ -183,18 +183,18 @@ void CLstPicture::EditTitle(CWpKit* kit, CBCGPProp* item) {
             break;
         case kFontFaceId:
             font.SetFaceName(text.GetString());
-            kit->SetTitleFont(font);
+            kit->SetTitleFont(&font);
             break;
         case kFontSizeId:
             // The item reads by this rule: it refuses a size that is no number, or a negative one,
             // so such a size never comes here.
             if (!ReadTitleSize(text, &font.size)) break;
-            kit->SetTitleFont(font);
+            kit->SetTitleFont(&font);
             kit->UpdateParent();
             break;
         case kFontColorId:
             ReadColor(item, &font.color);
-            kit->SetTitleFont(font);
+            kit->SetTitleFont(&font);
             break;
         default:
             break;

@@ -31,7 +31,7 @@ void CLstProgram::UpdateBCGPProperty(long object, CString) {
     m_pKit = program;
     SetItemText(m_wndPropList.FindItemByData(kNameId), program->GetTitleText());
     SetOrientationProp(m_wndPropList.FindItemByData(kDirectionId), program->GetTitleDirection());
-    if (CBCGPProp* font = m_wndPropList.FindItemByData(kFontGroupId)) SetFontProp(font, program->GetTitleFont());
+    if (CBCGPProp* font = m_wndPropList.FindItemByData(kFontGroupId)) SetFontProp(font, wellplot::TitleFontOf(program));
 }
 
 LRESULT CLstProgram::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -46,9 +46,9 @@ LRESULT CLstProgram::OnPropertyChanged(WPARAM, LPARAM lParam) {
         program->SetTitleDirection(GetOrientationProp(item));
     } else if (parent && parent->GetData() == kFontGroupId) {
         // Only the edited field is read; a size refused writes and redraws nothing.
-        QXLOGFONT font = program->GetTitleFont();
+        QXLOGFONT font = wellplot::TitleFontOf(program);
         if (!EditGroupField(item, font)) return 0;
-        program->SetTitleFont(font);
+        program->SetTitleFont(&font);
     }
     UpdateView();
     return 0;

@@ -77,7 +77,7 @@ void CLstResult::UpdateBCGPProperty(long object, CString) {
     m_pKit = kit;
     ShowTextIfChanged(Item(kTitleTextId), wellplot::TitleToText(kit->GetTitleText()));
     SetOrientationProp(Item(kTitleDirectionId), kit->GetTitleDirection());
-    SetFontProp(Item(kTitleFontId), kit->GetTitleFont());
+    SetFontProp(Item(kTitleFontId), wellplot::TitleFontOf(kit));
     ShowSource(kit);
     ShowDisplay(kit);
     ShowFixed(Item(kTopDepthId), kit->GetActiveSegTopDepth(), 2);
@@ -126,9 +126,9 @@ bool CLstResult::ApplyGroup(CWpResult* kit, CBCGPProp* item) {
     if (!group) return true;
     switch (group->GetData()) {
         case kTitleFontId: {
-            QXLOGFONT font = kit->GetTitleFont();
+            QXLOGFONT font = wellplot::TitleFontOf(kit);
             if (!EditGroupField(item, font)) return false;
-            kit->SetTitleFont(font);
+            kit->SetTitleFont(&font);
             break;
         }
         case kLineStyleId:

@@ -89,7 +89,7 @@ CBCGPProp* CLstSand::SubItem(DWORD_PTR groupId, int index) const {
     return group ? group->GetSubItem(index) : nullptr;
 }
 
-BOOL CLstSand::IsKitChanged() { return IsKitOrStrataChanged(); }
+bool CLstSand::IsKitChanged() { return IsKitOrStrataChanged(); }
 
 int CLstSand::InitPropWnd() {
     if (CLstContent::InitPropWnd() == -1) return -1;

@@ -44,7 +44,7 @@ protected:
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
     int InitPropWnd() override;
     void RefreshFromKit() override;
-    BOOL IsKitChanged() override;
+    bool IsKitChanged() override;
     bool KitText(CBCGPProp* item, CString* text) override;
     // Refused decimals show the kit's decimals again ("%d"); any other item its text from before.
     void ShowItemAgain(CBCGPProp* item) override;

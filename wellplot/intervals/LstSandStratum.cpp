@@ -56,7 +56,7 @@ void CLstSandStratum::UpdateBCGPProperty(long object, CString) {
     m_bFirst = FALSE;
     ShowTextIfChanged(Item(kTitleTextId), wellplot::TitleToText(kit->GetTitleText()));
     SetOrientationProp(Item(kTitleDirectionId), kit->GetTitleDirection());
-    SetFontProp(Item(kTitleFontId), kit->GetTitleFont());
+    SetFontProp(Item(kTitleFontId), wellplot::TitleFontOf(kit));
     const DataSourceNames& names = SourceNames();
     const bool wellData = kit->DataType() == DATA_WELL;
     SetItemText(Item(kSourceTypeId), wellData ? names.wellData : names.graphics);
@@ -78,9 +78,9 @@ LRESULT CLstSandStratum::OnPropertyChanged(WPARAM, LPARAM lParam) {
     m_pKit = kit;
     if (CBCGPProp* group = item->GetParent(); group && group->GetData() == kTitleFontId) {
         // Only the edited field is read; a size refused writes and redraws nothing.
-        QXLOGFONT font = kit->GetTitleFont();
+        QXLOGFONT font = wellplot::TitleFontOf(kit);
         if (!EditGroupField(item, font)) return 0;
-        kit->SetTitleFont(font);
+        kit->SetTitleFont(&font);
     }
     // A list's text stands for the value stored; a text the list refuses writes and redraws nothing.
     int choice = 0;

@@ -66,9 +66,9 @@ void CLstShoot::RefreshFromKit() {
     ShowActiveSeg(kit);
 }
 
-void CLstShoot::FillShootDateOptions(CWpShoot* kit) {
-    for (DWORD_PTR id : {kStartDateId, kEndDateId}) {
-        CBCGPProp* item = Item(id);
+void FillShootDateOptions(CWpShoot* kit, CBCGPPropList* list) {
+    for (DWORD_PTR id : {CLstShoot::kStartDateId, CLstShoot::kEndDateId}) {
+        CBCGPProp* item = list->FindItemByData(id, TRUE);
         if (!item) continue;
         item->RemoveAllOptions();
         for (const std::string& date : kit->GetAllDateTime()) item->AddOption(CString(date), TRUE);
@@ -89,7 +89,7 @@ void CLstShoot::ShowSource(CWpShoot* kit) {
         return;
     } else {
         SetItemText(type, TextOfValue(kShootSources, record.source, ""));
-        if (record.source == SHOOT_WELL) FillShootDateOptions(kit);
+        if (record.source == SHOOT_WELL) FillShootDateOptions(kit, &m_wndPropList);
     }
     ClearDiscreteBinding(Item(kTableId), Item(kFieldId));
 }

@@ -6,6 +6,7 @@
 #include "framework/OptionTables.h"
 #include "wellplot/intervals/LstContent.h"
 
+class CBCGPPropList;
 class CWpShoot;
 
 class CLstShoot : public CLstContent {
@@ -35,12 +36,14 @@ protected:
 private:
     CWpShoot* Kit() const;
     CBCGPProp* Item(DWORD_PTR id) const;
-    void FillShootDateOptions(CWpShoot* kit);
     void ShowSource(CWpShoot* kit);
     void ShowActiveSeg(CWpShoot* kit);
     void ChooseSource(CWpShoot* kit, CBCGPProp* item, int source);
     void EditSeg(CWpShoot* kit, CBCGPProp* item, int type);
 };
+
+// The start and end date items of list offer the kit's dates, in order, and nothing else.
+void FillShootDateOptions(CWpShoot* kit, CBCGPPropList* list);
 
 // The interval types shown, both ways.
 extern const TextValue kShootTypes[2];

@@ -203,7 +203,7 @@ LRESULT CLstSidewallCore::OnPropertyChanged(WPARAM, LPARAM lParam) {
         // A size or width the group reads by its whole text (one reported from code as "3x", which
         // the item keeps as 3): nothing was written, no redraw, no modified flag; the item shows the
         // stored value again.
-        ShowStoredValueOf(item, {{kTitleFontId + 2, kit->GetTitleFont().size / numtext::kHundredths},
+        ShowStoredValueOf(item, {{kTitleFontId + 2, wellplot::TitleFontOf(kit).size / numtext::kHundredths},
                                  {kLinePenId + 2, kit->m_linePen.width / numtext::kHundredths}});
         return 0;
     }
@@ -247,9 +247,9 @@ bool CLstSidewallCore::EditRecord(CWpSidewallCore* kit, CBCGPProp* item) {
     const DWORD_PTR groupId = group ? group->GetData() : 0;
     const int field = EditedFieldPosition(item);
     if (groupId == kTitleFontId) {
-        QXLOGFONT title = kit->GetTitleFont();
+        QXLOGFONT title = wellplot::TitleFontOf(kit);
         if (!GetFontSubProp(item, title, field)) return false;
-        kit->SetTitleFont(title);
+        kit->SetTitleFont(&title);
     } else if (groupId == kLinePenId) {
         QXLOGPEN pen = kit->m_linePen;
         if (!GetLineSubProp(item, pen, field)) return false;

@@ -65,7 +65,7 @@ CBCGPProp* CLstStratum::SourceItem(int index) const {
     return group ? group->GetSubItem(index) : nullptr;
 }
 
-BOOL CLstStratum::IsKitChanged() { return IsKitOrStrataChanged(); }
+bool CLstStratum::IsKitChanged() { return IsKitOrStrataChanged(); }
 
 int CLstStratum::InitPropWnd() {
     if (CLstContent::InitPropWnd() == -1) return -1;

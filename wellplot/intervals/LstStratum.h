@@ -43,7 +43,7 @@ protected:
     LRESULT OnPropertyChanged(WPARAM wParam, LPARAM lParam) override;
     int InitPropWnd() override;
     void RefreshFromKit() override;
-    BOOL IsKitChanged() override;
+    bool IsKitChanged() override;
     bool KitText(CBCGPProp* item, CString* text) override;
 
 private:

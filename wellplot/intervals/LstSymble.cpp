@@ -213,7 +213,7 @@ void CLstSymble::ShowSource(CWpSymble* kit) {
         ShowDiscreteBinding(Item(kTableId), Item(kFieldId), CString(kit->GetTableName()), CString(kit->GetFiledName()));
     if (m_def.display == SymblePageDef::kDates && code == SYMBLE_SHOOT_WELL) {
         auto* shoot = static_cast<CWpSymbleShoot*>(kit);
-        FillShootDateOptions(shoot);
+        FillSymbleShootDateOptions(shoot, &m_wndPropList);
         SetYesNoProp(Item(CLstSymbleShoot::kFilterId), shoot->IsFilter());
         SetItemText(Item(CLstSymbleShoot::kStartDateId), CString(shoot->GetStartDateTime()));
         SetItemText(Item(CLstSymbleShoot::kEndDateId), CString(shoot->GetEndDateTime()));
@@ -223,17 +223,17 @@ void CLstSymble::ShowSource(CWpSymble* kit) {
     if (!discrete) ClearDiscreteBinding(Item(kTableId), Item(kFieldId));
 }
 
-void CLstSymble::FillShootDateOptions(CWpSymbleShoot* kit) {
+void FillSymbleShootDateOptions(CWpSymbleShoot* kit, CBCGPPropList* list) {
     const bool well = kit->m_nDataSource == SYMBLE_SHOOT_WELL;
     for (DWORD_PTR id : {CLstSymbleShoot::kStartDateId, CLstSymbleShoot::kEndDateId}) {
-        CBCGPProp* item = Item(id);
+        CBCGPProp* item = list->FindItemByData(id, TRUE);
         if (!item) continue;
         item->RemoveAllOptions();
         for (const std::string& date : kit->GetAllDateTime()) item->AddOption(CString(date), TRUE);
         SetItemText(item, "");
         item->Enable(well && kit->IsFilter());
     }
-    if (CBCGPProp* filter = Item(CLstSymbleShoot::kFilterId)) filter->Enable(well);
+    if (CBCGPProp* filter = list->FindItemByData(CLstSymbleShoot::kFilterId, TRUE)) filter->Enable(well);
 }
 
 void CLstSymble::ShowDisplay(CWpSymble* kit) {
@@ -305,7 +305,7 @@ LRESULT CLstSymble::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     switch (item->GetData()) {
         case kSourceTypeId:
             ChooseSource(kit, choice);
-            if (m_def.display == SymblePageDef::kDates) FillShootDateOptions(static_cast<CWpSymbleShoot*>(kit));
+            if (m_def.display == SymblePageDef::kDates) FillSymbleShootDateOptions(static_cast<CWpSymbleShoot*>(kit), &m_wndPropList);
             break;
         case kTableId:
             kit->SetTableName(std::string(text));

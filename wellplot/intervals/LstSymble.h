@@ -10,6 +10,7 @@
 #include "framework/OptionTables.h"
 #include "wellplot/intervals/LstContent.h"
 
+class CBCGPPropList;
 class CWpSymble;
 class CWpSymbleShoot;
 struct SymblePageDef;
@@ -41,9 +42,6 @@ private:
     void ShowSource(CWpSymble* kit);
     void ShowDisplay(CWpSymble* kit);
     void ShowActiveSeg(CWpSymble* kit);
-    // The date items offer the kit's dates and are emptied; the filter is enabled for well data
-    // only, the dates for well data with the filter on.
-    void FillShootDateOptions(CWpSymbleShoot* kit);
     // Edit steps.
     void ChooseSource(CWpSymble* kit, int code);
     void BindSymbols(CWpSymble* kit, int code);
@@ -107,3 +105,7 @@ public:
 extern const TextValue kSymbleShootSources[3];
 extern const TextValue kSymbleCycleSources[5];
 extern const TextValue kSymbleTextureSources[3];
+
+// The date items of a perforation-symbol page's list offer the kit's dates and are emptied; the
+// filter is enabled for well data only, the dates for well data with the filter on.
+void FillSymbleShootDateOptions(CWpSymbleShoot* kit, CBCGPPropList* list);

@@ -79,7 +79,7 @@ void CLstText::UpdateBCGPProperty(long object, CString) {
 void CLstText::ShowTitle(CWpText* kit) {
     SetItemText(Item(kTitleTextId), kit->GetTitleText());
     SetOrientationProp(Item(kTitleDirectionId), kit->GetTitleDirection());
-    SetFontProp(Item(kTitleFontId), kit->GetTitleFont());
+    SetFontProp(Item(kTitleFontId), wellplot::TitleFontOf(kit));
 }
 
 void CLstText::ShowText(CWpText* kit) {
@@ -151,9 +151,9 @@ bool CLstText::EditGroup(CWpText* kit, CBCGPProp* item) {
     CBCGPProp* group = item->GetParent();
     switch (group ? group->GetData() : 0) {
         case kTitleFontId: {
-            QXLOGFONT font = kit->GetTitleFont();
+            QXLOGFONT font = wellplot::TitleFontOf(kit);
             if (!EditGroupField(item, font)) return false;
-            kit->SetTitleFont(font);
+            kit->SetTitleFont(&font);
             return true;
         }
         case kTextFontId: {

@@ -335,7 +335,7 @@ void CLstWaterEntry::ShowDates(CWpWaterEntry* kit, CBCGPProp* group) {
 void CLstWaterEntry::ShowTitleFont(CWpWaterEntry* kit) {
     CBCGPProp* group = Item(kTitleFontId);
     if (!group) return;
-    const QXLOGFONT font = kit->GetTitleFont();
+    const QXLOGFONT font = wellplot::TitleFontOf(kit);
     ShowTextIfChanged(group->GetSubItem(0), font.GetFaceName());
     ShowStored(kit, group->GetSubItem(1));
     ShowColorIfChanged(group->GetSubItem(2), font.color);
@@ -490,7 +490,7 @@ void CLstWaterEntry::ShowStored(CWpWaterEntry* kit, CBCGPProp* item) {
 
 // The refresh's text of the title size, the bar width or the lines' width.
 CString CLstWaterEntry::SizeText(CWpWaterEntry* kit, DWORD_PTR id) {
-    if (id == kTitleSizeId) return Hundredths(kit->GetTitleFont().size);
+    if (id == kTitleSizeId) return Hundredths(wellplot::TitleFontOf(kit).size);
     if (id == kDrawWidthId) return numtext::Fixed(kit->GetDrawWidth(), 2);
     return Hundredths(kit->GetDepthLineWidth());
 }
@@ -550,14 +550,14 @@ void CLstWaterEntry::ChooseTable(CWpWaterEntry* kit, const Edit& edit) {
 // Only the edited field is read: a face or colour picked keeps the stored size as it is. The size
 // item reads by this reader, so every size it took reads.
 void CLstWaterEntry::EditTitleFont(CWpWaterEntry* kit, const Edit& edit) {
-    QXLOGFONT font = kit->GetTitleFont();
+    QXLOGFONT font = wellplot::TitleFontOf(kit);
     if (edit.id == kTitleFaceId)
         font.SetFaceName(edit.text);
     else if (edit.id == kTitleSizeId)
         ReadTitleSize(edit.text, &font.size);
     else
         font.color = edit.color;
-    kit->SetTitleFont(font);
+    kit->SetTitleFont(&font);
 }
 
 // An item of parameter k's group or of its value-label group; false for a value refused: a count

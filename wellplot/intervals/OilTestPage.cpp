@@ -59,9 +59,21 @@ CBCGPProp* NewDigitChoice(const char* name, const char* value, const char* descr
     return item;
 }
 
+// A row or column count of the table: a whole number its spin gives, 1 to 10 ("3.7" reads 3, as
+// every whole number of the page); also the rule of the two count items, so a count reported from
+// code that the spin could not give is refused as the same text typed.
+constexpr int kFewestCells = 1;
+constexpr int kMostCells = 10;
+bool ReadCellCount(const CString& text, int* count) {
+    int read = 0;
+    if (!numtext::LeadingInt(text, &read) || read < kFewestCells || read > kMostCells) return false;
+    *count = read;
+    return true;
+}
+
 CBCGPProp* NewCountItem(const char* name, int value, const char* description, DWORD_PTR id) {
-    auto* item = new CBCGPProp(name, _variant_t(value), description, id);
-    item->EnableSpinControl(TRUE, 1, 10);
+    auto* item = new CBCGPropSizeText(name, _variant_t(value), description, id, ReaderRule(ReadCellCount));
+    item->EnableSpinControl(TRUE, kFewestCells, kMostCells);
     item->AllowEdit(FALSE);
     return item;
 }
@@ -190,7 +202,7 @@ void COilTestPage::RefreshItems() {
     BuildDisplayItems(kit->m_nDisplayStyle);
     ShowTextIfChanged(Item(kTitleTextId), wellplot::TitleToText(kit->GetTitleText()));
     SetOrientationProp(Item(kTitleDirectionId), kit->GetTitleDirection());
-    SetFontProp(Item(kTitleFontId), kit->GetTitleFont());
+    SetFontProp(Item(kTitleFontId), wellplot::TitleFontOf(kit));
 
     if (CBCGPProp* rows = Item(kRowsId)) rows->SetValue(_variant_t(kit->m_nRowNumber));
     if (CBCGPProp* cols = Item(kColumnsId)) cols->SetValue(_variant_t(kit->m_nColNumber));
@@ -345,9 +357,9 @@ bool COilTestPage::EditItem(CBCGPProp* item, int choice) {
             if (parent && parent->GetData() == kTitleFontId) {
                 // Only the edited field is read: a face or colour picked keeps the stored size. The
                 // size item reads by the group's rule, so a size it refuses never comes here.
-                QXLOGFONT font = kit->GetTitleFont();
+                QXLOGFONT font = wellplot::TitleFontOf(kit);
                 ReadEditedField(item, font);
-                kit->SetTitleFont(font);
+                kit->SetTitleFont(&font);
             }
             break;
         case kDisplayStyleId:
@@ -361,14 +373,11 @@ bool COilTestPage::EditItem(CBCGPProp* item, int choice) {
     return true;
 }
 
-// A row or column count taken by the kit; a count that is no whole number of 0 or more is refused
-// and the item shows the kit's count again.
+// A row or column count taken by the kit (its item refuses a count its spin cannot give); the
+// cell grid is rebuilt only for another count.
 bool COilTestPage::EditCount(CBCGPProp* item, int stored, void (CWpOilTest::*set)(int)) {
     int count = 0;
-    if (!oiltest::ReadCount(item, &count)) {
-        item->SetValue(_variant_t(stored));
-        return false;
-    }
+    if (!ReadCellCount(ItemText(item), &count)) return false;
     if (count != stored) {
         (m_pKit->*set)(count);
         RebuildCellGrid();
