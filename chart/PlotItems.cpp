@@ -149,7 +149,7 @@ void RefreshLabels(CBCGPPropList& list, const LabelIds& ids, CkelPlotLabels* lab
     }
 }
 
-Edit ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels, IkelPlot* plot, int barColumn) {
+Edit ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels, IkelPlot* plot) {
     const DWORD_PTR id = item->GetData();
     if (id == ids.data || id == ids.position || id == ids.font) return Edit::Taken;
     CBCGPProp* parent = item->GetParent();
@@ -162,7 +162,7 @@ Edit ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels
     if (id == ids.show) {
         labels->SetIsShowlabels(ReadYesNo(item));
     } else if (parentId == ids.data) {
-        taken = barColumn >= 0 ? ApplyBarLabelData(item, labels, plot, barColumn) : ApplyLabelData(item, labels, plot);
+        taken = labels->GetBarSery() ? ApplyBarLabelData(item, labels, plot) : ApplyLabelData(item, labels, plot);
     } else if (parentId == ids.position) {
         ApplyLabelPosition(item, labels);
     } else {

@@ -110,10 +110,10 @@ constexpr LabelIds kLabelGroupIds{1, 2, 8, 12};
 // Show flag; each group expanded and its sub-items enabled only when shown; their values.
 void RefreshLabels(CBCGPPropList& list, const LabelIds& ids, CkelPlotLabels* labels);
 // An edit of one of the label items: the show flag, the data group (with the plot's range checks;
-// the column is barColumn when it is 0 or more, else the series the column item names), the
-// position group or the font. NotMine when the item is none of them; Refused when a row is out of
-// the plot's range (nothing written).
-Edit ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels, IkelPlot* plot, int barColumn = -1);
+// the column is the bar series' for a bar series' labels, else the series the column item names),
+// the position group or the font. NotMine when the item is none of them; Refused when a row is out
+// of the plot's range (nothing written).
+Edit ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels, IkelPlot* plot);
 // The edited field of the font group read over the labels' current font (ReadEditedField); nothing
 // is written when it is refused.
 bool ApplyLabelFont(CBCGPProp* edited, CkelPlotLabels* labels);
