@@ -66,13 +66,23 @@ Edit ApplyTableOrAxis(CBCGPProp* item, IkelPlot* plot) {
     return taken ? Edit::Taken : Edit::Refused;
 }
 
+namespace {
+// The first of the chart's axes of that direction (0 X, 1 Y) carrying the name, as the chart has
+// them now; NULL when none does.
+IkelAxis* AxisNamed(CkelAxisManager* axes, const CString& name, int direction) {
+    for (unsigned i = 0; i < axes->GetAllAxisNum(); ++i) {
+        IkelAxis* axis = axes->GetAxis(i);
+        if (axis && axis->GetAxisType() == direction && axis->GetName() == name) return axis;
+    }
+    return nullptr;
+}
+}  // namespace
+
 bool ApplyAxisChoice(CBCGPProp* item, IkelPlot* plot, bool xAxis) {
     IChartGraph* chart = plot ? plot->GetChartGraph() : nullptr;
-    // The list stands each name for the index of its axis in the manager: of two axes of one name,
-    // the one of the list's direction.
-    int index = 0;
-    if (!item || !chart || !ReadFixedList(item, &index) || index < 0) return false;
-    IkelAxis* axis = chart->GetAxisManager()->GetAxis(static_cast<unsigned>(index));
+    // Looked up when it comes: axes renamed, added or removed since the list was filled move the
+    // places the list saw them at.
+    IkelAxis* axis = item && chart ? AxisNamed(chart->GetAxisManager(), ItemText(item), xAxis ? 0 : 1) : nullptr;
     if (!axis) return false;
     if (xAxis)
         plot->AttachXAxis(axis);

@@ -65,14 +65,14 @@ void AddToGrid(CBCGPPropList& list, std::initializer_list<CBCGPProp*> items);
 // ---- data groups ----------------------------------------------------------------------------------------
 // The data table and the two axes, ids 1 to 3 of the "数据" group of the bar, histogram, line and
 // class plot pages: building, refresh and edit (NotMine for another item; Refused, nothing written,
-// when no dataset was bound or the name is no axis of the chart: the lists refuse any other name).
+// when no dataset was bound or the name is no axis of the list's direction).
 enum : DWORD_PTR { kPlotDataTableId = 1, kPlotXAxisId = 2, kPlotYAxisId = 3 };
 void AddTableAndAxisItems(CBCGPProp* group);
 void RefreshTableAndAxes(CBCGPPropList& list, IkelPlot* plot);
 Edit ApplyTableOrAxis(CBCGPProp* item, IkelPlot* plot);
-// The chart's axis the item's list reads (its index in the axis manager, so that of an X and a Y
+// The chart's first axis of the list's direction carrying the item's text (so that of an X and a Y
 // axis of one name each list attaches its own) becomes the plot's X (or Y) axis; false, nothing
-// changed, for a name the list does not offer.
+// changed, when no axis of that direction carries it now.
 bool ApplyAxisChoice(CBCGPProp* item, IkelPlot* plot, bool xAxis);
 // The X-axis and Y-axis options with the plot's axes.
 void RefreshAxisChoices(CBCGPProp* xItem, CBCGPProp* yItem, IkelPlot* plot);
