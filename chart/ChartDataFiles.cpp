@@ -289,9 +289,9 @@ bool ApplyLabelData(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot) {
     return true;
 }
 
-bool ApplyBarLabelData(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot, int barColumn) {
-    if (!IsDataGroupItem(edited) || !labels || !plot) return false;
-    SetBarLabelColumn(edited->GetParent()->GetSubItem(1), plot->GetDataset(), barColumn);
+bool ApplyBarLabelData(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot) {
+    if (!IsDataGroupItem(edited) || !labels || !labels->GetBarSery() || !plot) return false;
+    SetBarLabelColumn(edited->GetParent()->GetSubItem(1), plot->GetDataset(), labels->GetBarSery()->GetColIndex());
     return ApplyLabelData(edited, labels, plot);
 }
 

@@ -77,8 +77,8 @@ void SetBarLabelColumn(CBCGPProp* columnItem, CkelDataset* dataset, int barColum
 // applied: a row out of it shows the bounds message and the labels' row again, the edited one or
 // not (which then keeps the stored row).
 bool ApplyLabelData(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot);
-// The same for a bar plot's labels, whose column is their bar series'.
-bool ApplyBarLabelData(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot, int barColumn);
+// The same for a bar series' labels (GetBarSery), whose column is their series'.
+bool ApplyBarLabelData(CBCGPProp* edited, CkelPlotLabels* labels, IkelPlot* plot);
 
 // ---- bar layout group ----------------------------------------------------------------------------
 // Width (%), stacking ("上下"/"左右"), overlap (%), direction ("横向"/"纵向").

@@ -22,8 +22,7 @@ constexpr int kCheckCol = 0;
 constexpr int kNameCol = 1;
 }  // namespace
 
-CDlgBarDataSerySet::CDlgBarDataSerySet(CBarFillSeryGrp* group, CWnd* parent)
-    : CDialog(IDD_BAR_DATA_SERY, parent), m_pGroup(group) {}
+CDlgBarDataSerySet::CDlgBarDataSerySet(CBarFillSeryGrp* group) : CDialog(IDD_BAR_DATA_SERY), m_pGroup(group) {}
 
 CDlgBarDataSerySet::~CDlgBarDataSerySet() = default;
 

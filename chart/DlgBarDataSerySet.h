@@ -11,7 +11,7 @@ class CBarFillSeryGrp;
 class CDlgBarDataSerySet : public CDialog {
     DECLARE_DYNAMIC(CDlgBarDataSerySet)
 public:
-    explicit CDlgBarDataSerySet(CBarFillSeryGrp* group, CWnd* parent = nullptr);
+    explicit CDlgBarDataSerySet(CBarFillSeryGrp* group);
     ~CDlgBarDataSerySet() override;
 
     BOOL OnInitDialog() override;

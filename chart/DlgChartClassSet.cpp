@@ -19,8 +19,7 @@ ON_BN_CLICKED(IDC_CLASS_DELETE, OnDelete)
 ON_BN_CLICKED(IDC_CLASS_DELETE_ALL, OnDeleteAll)
 END_MESSAGE_MAP()
 
-CDlgChartClassSet::CDlgChartClassSet(CkelClassPlot* plot, CWnd* parent)
-    : CDialog(IDD_CHART_CLASS_SET, parent), m_pPlot(plot) {}
+CDlgChartClassSet::CDlgChartClassSet(CkelClassPlot* plot) : CDialog(IDD_CHART_CLASS_SET), m_pPlot(plot) {}
 
 CDlgChartClassSet::~CDlgChartClassSet() = default;
 

@@ -15,7 +15,7 @@ class IkelDataSery;
 class CDlgChartClassSet : public CDialog {
     DECLARE_DYNAMIC(CDlgChartClassSet)
 public:
-    explicit CDlgChartClassSet(CkelClassPlot* plot, CWnd* parent = nullptr);
+    explicit CDlgChartClassSet(CkelClassPlot* plot);
     ~CDlgChartClassSet() override;
 
     BOOL OnInitDialog() override;

@@ -6,8 +6,7 @@
 
 IMPLEMENT_DYNAMIC(CDlgTerSymbol, CDialog)
 
-CDlgTerSymbol::CDlgTerSymbol(CkelTernaryPlot* plot, CWnd* parent)
-    : CDialog(IDD_TERNARY_SYMBOL, parent), m_pPlot(plot) {}
+CDlgTerSymbol::CDlgTerSymbol(CkelTernaryPlot* plot) : CDialog(IDD_TERNARY_SYMBOL), m_pPlot(plot) {}
 
 CDlgTerSymbol::~CDlgTerSymbol() = default;
 

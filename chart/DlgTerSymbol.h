@@ -11,7 +11,7 @@ class CkelTernaryPlot;
 class CDlgTerSymbol : public CDialog {
     DECLARE_DYNAMIC(CDlgTerSymbol)
 public:
-    explicit CDlgTerSymbol(CkelTernaryPlot* plot, CWnd* parent = nullptr);
+    explicit CDlgTerSymbol(CkelTernaryPlot* plot);
     ~CDlgTerSymbol() override;
 
     BOOL OnInitDialog() override;

@@ -52,9 +52,10 @@ void CkelPropListBarPlotLabel::ShowTarget(CBCGPPropList& list) {
     CBarFillSeryGrp* group = plot->GetFillSeryGroup();
     RefreshSeriesChoice(list.FindItemByData(kSeriesId), group);
     CBarFillSery* current = group->GetCurSelFillSery();
-    RefreshLabels(list, kLabelGroupIds, current ? current->GetLabels() : nullptr);
-    if (current && current->GetLabels())
-        SetBarLabelColumn(list.FindItemByData(kColumnId), plot->GetDataset(), current->GetColIndex());
+    CkelPlotLabels* labels = current ? current->GetLabels() : nullptr;
+    RefreshLabels(list, kLabelGroupIds, labels);
+    if (labels && labels->GetBarSery())
+        SetBarLabelColumn(list.FindItemByData(kColumnId), plot->GetDataset(), labels->GetBarSery()->GetColIndex());
 }
 
 LRESULT CkelPropListBarPlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
@@ -69,8 +70,7 @@ LRESULT CkelPropListBarPlotLabel::OnPropertyChanged(WPARAM, LPARAM lParam) {
             edit = ApplySeriesChoice(item, group) ? Edit::Taken : Edit::Refused;
             break;
         default:
-            if (current)
-                edit = ApplyLabelEdit(item, kLabelGroupIds, current->GetLabels(), plot, current->GetColIndex());
+            if (current) edit = ApplyLabelEdit(item, kLabelGroupIds, current->GetLabels(), plot);
             break;
     }
     EndEdit(item, edit != Edit::Refused);

@@ -66,13 +66,23 @@ Edit ApplyTableOrAxis(CBCGPProp* item, IkelPlot* plot) {
     return taken ? Edit::Taken : Edit::Refused;
 }
 
+namespace {
+// The first of the chart's axes of that direction (0 X, 1 Y) carrying the name, as the chart has
+// them now; NULL when none does.
+IkelAxis* AxisNamed(CkelAxisManager* axes, const CString& name, int direction) {
+    for (unsigned i = 0; i < axes->GetAllAxisNum(); ++i) {
+        IkelAxis* axis = axes->GetAxis(i);
+        if (axis && axis->GetAxisType() == direction && axis->GetName() == name) return axis;
+    }
+    return nullptr;
+}
+}  // namespace
+
 bool ApplyAxisChoice(CBCGPProp* item, IkelPlot* plot, bool xAxis) {
     IChartGraph* chart = plot ? plot->GetChartGraph() : nullptr;
-    // The list stands each name for the index of its axis in the manager: of two axes of one name,
-    // the one of the list's direction.
-    int index = 0;
-    if (!item || !chart || !ReadFixedList(item, &index) || index < 0) return false;
-    IkelAxis* axis = chart->GetAxisManager()->GetAxis(static_cast<unsigned>(index));
+    // Looked up when it comes: axes renamed, added or removed since the list was filled move the
+    // places the list saw them at.
+    IkelAxis* axis = item && chart ? AxisNamed(chart->GetAxisManager(), ItemText(item), xAxis ? 0 : 1) : nullptr;
     if (!axis) return false;
     if (xAxis)
         plot->AttachXAxis(axis);
@@ -149,7 +159,7 @@ void RefreshLabels(CBCGPPropList& list, const LabelIds& ids, CkelPlotLabels* lab
     }
 }
 
-Edit ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels, IkelPlot* plot, int barColumn) {
+Edit ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels, IkelPlot* plot) {
     const DWORD_PTR id = item->GetData();
     if (id == ids.data || id == ids.position || id == ids.font) return Edit::Taken;
     CBCGPProp* parent = item->GetParent();
@@ -162,7 +172,7 @@ Edit ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels
     if (id == ids.show) {
         labels->SetIsShowlabels(ReadYesNo(item));
     } else if (parentId == ids.data) {
-        taken = barColumn >= 0 ? ApplyBarLabelData(item, labels, plot, barColumn) : ApplyLabelData(item, labels, plot);
+        taken = labels->GetBarSery() ? ApplyBarLabelData(item, labels, plot) : ApplyLabelData(item, labels, plot);
     } else if (parentId == ids.position) {
         ApplyLabelPosition(item, labels);
     } else {

@@ -65,14 +65,14 @@ void AddToGrid(CBCGPPropList& list, std::initializer_list<CBCGPProp*> items);
 // ---- data groups ----------------------------------------------------------------------------------------
 // The data table and the two axes, ids 1 to 3 of the "数据" group of the bar, histogram, line and
 // class plot pages: building, refresh and edit (NotMine for another item; Refused, nothing written,
-// when no dataset was bound or the name is no axis of the chart: the lists refuse any other name).
+// when no dataset was bound or the name is no axis of the list's direction).
 enum : DWORD_PTR { kPlotDataTableId = 1, kPlotXAxisId = 2, kPlotYAxisId = 3 };
 void AddTableAndAxisItems(CBCGPProp* group);
 void RefreshTableAndAxes(CBCGPPropList& list, IkelPlot* plot);
 Edit ApplyTableOrAxis(CBCGPProp* item, IkelPlot* plot);
-// The chart's axis the item's list reads (its index in the axis manager, so that of an X and a Y
+// The chart's first axis of the list's direction carrying the item's text (so that of an X and a Y
 // axis of one name each list attaches its own) becomes the plot's X (or Y) axis; false, nothing
-// changed, for a name the list does not offer.
+// changed, when no axis of that direction carries it now.
 bool ApplyAxisChoice(CBCGPProp* item, IkelPlot* plot, bool xAxis);
 // The X-axis and Y-axis options with the plot's axes.
 void RefreshAxisChoices(CBCGPProp* xItem, CBCGPProp* yItem, IkelPlot* plot);
@@ -110,10 +110,10 @@ constexpr LabelIds kLabelGroupIds{1, 2, 8, 12};
 // Show flag; each group expanded and its sub-items enabled only when shown; their values.
 void RefreshLabels(CBCGPPropList& list, const LabelIds& ids, CkelPlotLabels* labels);
 // An edit of one of the label items: the show flag, the data group (with the plot's range checks;
-// the column is barColumn when it is 0 or more, else the series the column item names), the
-// position group or the font. NotMine when the item is none of them; Refused when a row is out of
-// the plot's range (nothing written).
-Edit ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels, IkelPlot* plot, int barColumn = -1);
+// the column is the bar series' for a bar series' labels, else the series the column item names),
+// the position group or the font. NotMine when the item is none of them; Refused when a row is out
+// of the plot's range (nothing written).
+Edit ApplyLabelEdit(CBCGPProp* item, const LabelIds& ids, CkelPlotLabels* labels, IkelPlot* plot);
 // The edited field of the font group read over the labels' current font (ReadEditedField); nothing
 // is written when it is refused.
 bool ApplyLabelFont(CBCGPProp* edited, CkelPlotLabels* labels);

@@ -105,7 +105,25 @@ void CkelLinePlotFill::SetAutoCutoffValue(double value) { m_dAutoCutoffValue = v
 
 // ---- bar series ------------------------------------------------------------------------------------------
 CBarFillSery::CBarFillSery(const std::string& name, int column, IkelPlot* plot)
-    : m_strName(name), m_nColIndex(column), m_pPlot(plot), m_labels(plot) {}
+    : m_strName(name), m_nColIndex(column), m_pPlot(plot), m_labels(plot) {
+    m_labels.m_pBarSery = this;
+}
+
+CBarFillSery::CBarFillSery(const CBarFillSery& other) { *this = other; }
+
+CBarFillSery& CBarFillSery::operator=(const CBarFillSery& other) {
+    m_strName = other.m_strName;
+    m_nColIndex = other.m_nColIndex;
+    m_pPlot = other.m_pPlot;
+    m_pen = other.m_pen;
+    m_bShowFill = other.m_bShowFill;
+    m_brush = other.m_brush;
+    m_strFillStyleSet = other.m_strFillStyleSet;
+    m_labels = other.m_labels;
+    m_labels.m_pBarSery = this;
+    m_bHasLabels = other.m_bHasLabels;
+    return *this;
+}
 
 void CBarFillSery::SetPlot(IkelPlot* plot) {
     m_pPlot = plot;

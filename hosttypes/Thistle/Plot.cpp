@@ -2,6 +2,7 @@
 
 IkelPlot* CkelPlotLabels::GetPlot() const { return m_pPlot; }
 void CkelPlotLabels::SetPlot(IkelPlot* plot) { m_pPlot = plot; }
+CBarFillSery* CkelPlotLabels::GetBarSery() const { return m_pBarSery; }
 double CkelPlotLabels::GetAngle() const { return m_dAngle; }
 
 void CkelPlotLabels::SetAngle(double angle) {

@@ -10,6 +10,7 @@
 #include "hosttypes/Thistle/ChartTypes.h"
 #include "hosttypes/Thistle/Dataset.h"
 
+class CBarFillSery;
 class IChartGraph;
 class IkelAxis;
 class IkelPlot;
@@ -52,6 +53,8 @@ public:
     virtual void Changed();
     void SetIsLabelsInYCol(bool inY);
     bool GetIsLabelsInYCol() const;
+    // Chart library: the bar series whose labels these are; NULL for the labels of other plots.
+    CBarFillSery* GetBarSery() const;
 
     // The label pages write the show flag and read the font directly.
     bool m_bShowLabels = false;
@@ -73,6 +76,9 @@ protected:
     int m_nTernaryLabelOrder = 0;
     int m_nWorksheetCol = -1;
     bool m_bLabelsInYCol = false;
+    // Set by the series that holds the labels (and by its copies, for themselves).
+    CBarFillSery* m_pBarSery = nullptr;
+    friend class CBarFillSery;
 };
 
 class IkelPlot : public CQXObject {

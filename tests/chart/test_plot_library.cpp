@@ -47,6 +47,10 @@ TEST(PlotLibrary, BarSeriesBelongToTheirPlotAndItsCopies) {
     group->AddSery("孔隙度");
     EXPECT_EQ(group->GetIndexByName("孔隙度"), 1);
     EXPECT_EQ(group->GetIndexByName("岩性"), -1);
+    for (unsigned i = 0; i < 2; ++i)
+        EXPECT_EQ(group->GetFillSery(i)->GetLabels()->GetBarSery(), group->GetFillSery(i))
+            << "also after the group grew";
+    EXPECT_EQ(s.line.GetLabels()->GetBarSery(), nullptr);
 
     const uint64_t before = s.bar.GetTimeStamp();
     group->SetCurSelIndex(1);
@@ -61,6 +65,8 @@ TEST(PlotLibrary, BarSeriesBelongToTheirPlotAndItsCopies) {
 
     CkelBarPlot copy(s.bar);
     EXPECT_EQ(copy.GetFillSeryGroup()->GetFillSery(0)->GetLabels()->GetPlot(), &copy);
+    CBarFillSery* copied = copy.GetFillSeryGroup()->GetFillSery(0);
+    EXPECT_EQ(copied->GetLabels()->GetBarSery(), copied);
     const uint64_t original = s.bar.GetTimeStamp();
     copy.GetFillSeryGroup()->GetFillSery(0)->SetIsShowFill(false);
     EXPECT_EQ(s.bar.GetTimeStamp(), original) << "a copy's series stamp the copy";

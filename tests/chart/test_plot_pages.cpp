@@ -1,12 +1,15 @@
 // The pages of line, class, pie and ternary plots.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
 #include <initializer_list>
 #include <vector>
 
 #include "ChartPageFixture.h"
 #include "chart/ChartDataFiles.h"
 #include "chart/KelPropHistLable.h"
+#include "chart/KelPropHistPlot.h"
 #include "chart/KelPropListBarPlot.h"
 #include "chart/KelPropListBarPlotLabel.h"
 #include "chart/KelPropListClassPlot.h"
@@ -60,6 +63,72 @@ TEST(LinePlotPage, AxesColumnsAndRows) {
     EXPECT_EQ(Boxes(), Texts{"值必须大于等于1,小于等于10"});
     EXPECT_TRUE(p.Type(LinePage::kStepId, "2"));
     EXPECT_EQ(s.line.GetDataRange()->GetStep(), 2u);
+}
+
+// The X list of a "常规" page showed the X axes "X轴" and "甲" ("甲" listed before the Y axis); with
+// the page open and no refresh the chart's axes change, then "甲" is reported into the list: it is
+// looked up among the X axes the chart has now.
+struct StaleAxisList {
+    const char* change;
+    std::function<void(tsltest::SampleChart&, CkelAxisStanderdX& jia)> apply;
+    // Taken: the plot, on "甲"'s axis before, gets the sample's X axis (the axis named "甲" now).
+    // Refused: the plot keeps the sample's X axis and the item shows "X轴" again.
+    bool taken;
+    const char* shown;
+};
+const StaleAxisList kStaleAxisLists[] = {
+    {"\"甲\" renamed \"乙\", \"X轴\" renamed \"甲\"",
+     [](tsltest::SampleChart& s, CkelAxisStanderdX& jia) {
+         jia.SetName("乙");
+         s.x.SetName("甲");
+     },
+     true, "甲"},
+    {"\"甲\" renamed \"乙\"", [](tsltest::SampleChart&, CkelAxisStanderdX& jia) { jia.SetName("乙"); }, false, "X轴"},
+    {"\"甲\" removed, the Y axis renamed \"甲\"",
+     [](tsltest::SampleChart& s, CkelAxisStanderdX& jia) {
+         auto& axes = s.chart.GetAxisManager()->m_axes;
+         axes.erase(std::find(axes.begin(), axes.end(), &jia));
+         s.y.SetName("甲");
+     },
+     false, "X轴"},
+};
+
+template <class Page, class Plot>
+void ExpectAxisLookedUpWhenReported(Plot tsltest::SampleChart::*member) {
+    for (const StaleAxisList& row : kStaleAxisLists) {
+        SCOPED_TRACE(row.change);
+        CkelAxisStanderdX jia;
+        OpenChartPage<Page> p;
+        tsltest::SampleChart& s = p.chart();
+        Plot& plot = s.*member;
+        jia.SetName("甲");
+        auto& axes = s.chart.GetAxisManager()->m_axes;
+        axes.insert(axes.begin() + 1, &jia);
+        plot.AttachXAxis(row.taken ? &jia : &s.x);
+        plot.AttachYAxis(&s.y);
+        p.Show(&plot);
+        ASSERT_EQ(p.Options(Page::kXAxisId), (Texts{"X轴", "甲"}));
+        row.apply(s, jia);
+        const int repaints = p.Repaints();
+        p.Report(Page::kXAxisId, _variant_t("甲"));
+        EXPECT_EQ(plot.GetAxis1(), &s.x);
+        EXPECT_EQ(plot.GetAxis2(), &s.y);
+        EXPECT_EQ(p.Value(Page::kXAxisId), row.shown);
+        EXPECT_EQ(p.Repaints() > repaints, row.taken);
+    }
+}
+
+TEST(PlotAxisLists, ANameReportedIsLookedUpAmongTheAxesOfItsDirectionAsTheyAreNow) {
+    {
+        SCOPED_TRACE("line plot");
+        ExpectAxisLookedUpWhenReported<CkelPropListLinePlot>(&tsltest::SampleChart::line);
+    }
+    {
+        SCOPED_TRACE("bar plot");
+        ExpectAxisLookedUpWhenReported<CkelPropListBarPlot>(&tsltest::SampleChart::bar);
+    }
+    SCOPED_TRACE("histogram");
+    ExpectAxisLookedUpWhenReported<CkelPropHistPlot>(&tsltest::SampleChart::histogram);
 }
 
 TEST(LinePlotSettings, FillTargetCutoffAndMode) {
