@@ -98,6 +98,10 @@ int GetOrientationProp(CBCGPProp* item) {
 
 // ---- font groups ----------------------------------------------------------------------------------
 
+CBCGPProp* CreateFontProp(const CString& name, DWORD_PTR id) {
+    return CreateFontProp(name, id, penfont::GroupSizeRule());
+}
+
 CBCGPProp* CreateFontProp(const CString& name, DWORD_PTR id, TextRule sizeRule) {
     CBCGPProp* group = new CBCGPProp(name, id, FALSE);
 

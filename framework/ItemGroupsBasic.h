@@ -34,9 +34,11 @@ TESSALY_API void SetOrientationProp(CBCGPProp* item, int orientation);
 TESSALY_API int GetOrientationProp(CBCGPProp* item);
 
 // ---- font groups: face, size, colour --------------------------------------------------------------
-// Size offered as the options 1 to 32; the size item refuses what sizeRule refuses, the rule of
-// the reader the list reads it by (GetFontProp's, penfont::GroupSizeRule, by default). Collapsed.
-TESSALY_API CBCGPProp* CreateFontProp(const CString& name, DWORD_PTR id, TextRule sizeRule = penfont::GroupSizeRule());
+// Size offered as the options 1 to 32; the size item refuses what GetFontProp's reader refuses
+// (penfont::GroupSizeRule). Collapsed.
+TESSALY_API CBCGPProp* CreateFontProp(const CString& name, DWORD_PTR id);
+// The same for a list that reads the size by a reader of its own: the size item refuses what sizeRule refuses.
+TESSALY_API CBCGPProp* CreateFontProp(const CString& name, DWORD_PTR id, TextRule sizeRule);
 // Size as a two-decimal number item; expanded.
 TESSALY_API CBCGPProp* CreateFontPropFloatSize(const std::string& name, DWORD_PTR id);
 TESSALY_API void SetFontProp(CBCGPProp* group, const QXLOGFONT& font);

@@ -138,6 +138,8 @@ void WriteFillItems(CBCGPProp* group, int first, const std::string& setName, con
 
 TextRule PointSizeRule() { return penfont::HundredthsRule(penfont::Accept::ZeroOrMore); }
 
+CBCGPProp* CreatePointProp(const CString& name, DWORD_PTR id) { return CreatePointProp(name, id, PointSizeRule()); }
+
 CBCGPProp* CreatePointProp(const CString& name, DWORD_PTR id, TextRule sizeRule) {
     CBCGPProp* group = new CBCGPProp(name, id, FALSE);
     CBCGPProp* size = new CBCGPropSizeText(kSize, _variant_t(""), kPointSizeDescription, id + 2, std::move(sizeRule));
@@ -301,6 +303,10 @@ UINT GetFirstFillStyleID(CString setName) {
 }
 
 // ---- point-symbol template block ------------------------------------------------------------------------
+
+CBCGPProp* CreateSymbolTemplateProp(const std::string& name) {
+    return CreateSymbolTemplateProp(name, kSymbolTemplateGroupId);
+}
 
 CBCGPProp* CreateSymbolTemplateProp(const std::string& name, DWORD_PTR id) {
     CBCGPProp* group = new CBCGPProp(CString(name.c_str()), id, FALSE);

@@ -16,8 +16,10 @@
 // GetPointProp's size: a leading number of 0 or more whose hundredths a float holds.
 TESSALY_API TextRule PointSizeRule();
 // Style picker, size as text, border colour, inner colour; collapsed. The size item refuses what
-// sizeRule refuses, the rule of the reader the list reads it by (GetPointProp's by default).
-TESSALY_API CBCGPProp* CreatePointProp(const CString& name, DWORD_PTR id, TextRule sizeRule = PointSizeRule());
+// GetPointProp's reader refuses (PointSizeRule).
+TESSALY_API CBCGPProp* CreatePointProp(const CString& name, DWORD_PTR id);
+// The same for a list that reads the size by a reader of its own: the size item refuses what sizeRule refuses.
+TESSALY_API CBCGPProp* CreatePointProp(const CString& name, DWORD_PTR id, TextRule sizeRule);
 // The same with a two-decimal number size; collapsed.
 TESSALY_API CBCGPProp* CreatePointFloatProp(const std::string& name, DWORD_PTR id);
 // Shown flag, style picker, number size, border colour, inner colour; expanded.
@@ -66,6 +68,8 @@ enum : DWORD_PTR {
     kSymbolInnerTemplateId = 1019,
     kSymbolInnerColorId = 1020,
 };
-// The group 1011 with its items 1012 .. 1020 (or the group id with id+1 .. id+9, in the same
-// order); the four template items offer only "" until the list fills them.
-TESSALY_API CBCGPProp* CreateSymbolTemplateProp(const std::string& name, DWORD_PTR id = kSymbolTemplateGroupId);
+// The group 1011 with its items 1012 .. 1020; the four template items offer only "" until the list
+// fills them.
+TESSALY_API CBCGPProp* CreateSymbolTemplateProp(const std::string& name);
+// The same block as the group id with its items id+1 .. id+9, in the same order.
+TESSALY_API CBCGPProp* CreateSymbolTemplateProp(const std::string& name, DWORD_PTR id);

@@ -99,6 +99,10 @@ bool ReadArrowSize(const CString& text, double* length) {
 
 TextRule ArrowSizeRule() { return ReaderRule(&ReadArrowSize); }
 
+CBCGPProp* CreateLineProp(const CString& name, DWORD_PTR id, bool withArrows) {
+    return CreateLineProp(name, id, withArrows, penfont::GroupSizeRule());
+}
+
 CBCGPProp* CreateLineProp(const CString& name, DWORD_PTR id, bool withArrows, TextRule widthRule) {
     CBCGPProp* group = new CBCGPProp(name, id, FALSE);
     group->AddSubItem(NewLineStylePicker(kLineStyle, kestrel::kLineSetCommon, kLineStyleDescription, id + 1));

@@ -25,10 +25,10 @@ TESSALY_API TextRule ArrowSizeRule();
 
 // ---- builders ----------------------------------------------------------------------------------
 // Style picker, width options 0.1 .. 3.0, colour; with arrows also begin and end style and size.
-// The width item refuses what widthRule refuses: the rule of the reader the list reads it by
-// (GetLineProp's, penfont::GroupSizeRule, by default). Collapsed.
-TESSALY_API CBCGPProp* CreateLineProp(const CString& name, DWORD_PTR id, bool withArrows,
-                                      TextRule widthRule = penfont::GroupSizeRule());
+// The width item refuses what GetLineProp's reader refuses (penfont::GroupSizeRule). Collapsed.
+TESSALY_API CBCGPProp* CreateLineProp(const CString& name, DWORD_PTR id, bool withArrows);
+// The same for a list that reads the width by a reader of its own: the width item refuses what widthRule refuses.
+TESSALY_API CBCGPProp* CreateLineProp(const CString& name, DWORD_PTR id, bool withArrows, TextRule widthRule);
 // Adds style picker, float width and colour (id+1 .. id+3) to an existing group.
 TESSALY_API void AddLineSubItems(CBCGPProp* group, DWORD_PTR id);
 // Style picker, float width, colour; expanded.

@@ -73,9 +73,21 @@ void ShowStoredValueOf(CBCGPProp* item, std::initializer_list<StoredNumber> stor
     if (!item) return;
     for (const StoredNumber& number : stored)
         if (number.id == item->GetData()) {
+            const _variant_t before = item->GetValueBefore();
             item->SetValue(_variant_t(number.shown));
+            KeepTypeOf(item, before);
             return;
         }
+}
+
+void KeepTypeOf(CBCGPProp* item, const _variant_t& before) {
+    if (!item || item->GetValue().vt == before.vt) return;
+    const _variant_t shown = item->GetValue();
+    const CString text = item->FormatProperty();
+    item->SetValue(before);
+    if (item->FormatProperty() == text) return;
+    _variant_t typed;
+    item->SetValue(numtext::TextToVariant(text, before.vt, &typed) && typed.vt == before.vt ? typed : shown);
 }
 
 void ShowTextBefore(CBCGPProp* item) {

@@ -17,7 +17,8 @@ void ShowFixed(CBCGPProp* item, double value, int decimals);
 // with a text the item did not judge): the edit writes nothing and nothing runs after it; the item
 // alone shows its stored value again, as the list's refresh shows it, the number in the item's own
 // decimals. Each entry is an item id and the stored value as the refresh shows it (in the item's
-// unit); an item of no entry keeps its text.
+// unit); an item of no entry keeps its text. The number is held in the type of the item's value
+// from before the refused text (KeepTypeOf: a text where the refresh wrote a text).
 struct StoredNumber {
     DWORD_PTR id;
     double shown;
@@ -26,6 +27,12 @@ void ShowStoredValueOf(CBCGPProp* item, std::initializer_list<StoredNumber> stor
 // After a refused change, set by code, typed or picked: the item shows again the value that change
 // replaced (once: a second call changes nothing).
 void ShowTextBefore(CBCGPProp* item);
+// After a refused text was shown again (the text from before, or the stored value in a re-show
+// format): the item holds what it shows in the type of before, its value from before that text. That
+// is before itself where it shows just so, else the text shown read into that type (a number stays a
+// number that shows "0.00"). An item reads each text by the type of the value it holds, so it then
+// reads its next text, typed or reported, as it did before the refusal.
+void KeepTypeOf(CBCGPProp* item, const _variant_t& before);
 // A font face picker ("字体", first showing the default face).
 CBCGPProp* NewFontFaceItem(DWORD_PTR id);
 // A text item that starts empty.

@@ -117,13 +117,17 @@ bool AnswerRefusal(CBCGPProp* item, const std::function<void(CBCGPProp*)>& showA
     if (judged && judged->IsTextRefused()) {
         // A text set by code is held until the text it replaced is put back.
         if (judged->IsReportedText()) ShowTextBefore(item);
+        const _variant_t before = item->GetValue();
         showAgain(item);
+        KeepTypeOf(item, before);
         // The re-show set the value: the refusal still holds, until code sets a new value.
         judged->MarkRefused();
         return true;
     }
     if (item && item->IsValueRefused()) {
+        const _variant_t before = item->GetValue();
         showAgain(item);
+        KeepTypeOf(item, before);
         return true;
     }
     if (judged) judged->TakeReport();

@@ -22,9 +22,10 @@ constexpr UINT WM_PROP_CHECKVALUE = WM_USER + 102;
 // never reach a list's write-back. True when the item refused its last text: typed, set by code
 // and refused by the item's own rule (the item first gets back the text it replaced), or bytes
 // that are not UTF-8 (which never reached it). showAgain then shows that one item again (in the
-// list's own format, if it has one) and the item stays marked refused. A value set by code that the
-// item took is then held as the same text typed (CJudgedProp::TakeReport). Every pane answers reports
-// through it before its list sees them.
+// list's own format, if it has one), held in the type of its value from before the text
+// (KeepTypeOf: a refusal decides nothing about the item's next text), and the item stays marked
+// refused. A value set by code that the item took is then held as the same text typed
+// (CJudgedProp::TakeReport). Every pane answers reports through it before its list sees them.
 TESSALY_API bool AnswerRefusal(CBCGPProp* item, const std::function<void(CBCGPProp*)>& showAgain);
 
 class TESSALY_API CWndProp : public CWnd {

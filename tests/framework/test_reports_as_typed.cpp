@@ -162,6 +162,15 @@ TEST(ReportsAsTyped, ARefreshShowsWhatItSetAndARefusalPutsBackTheTextFromBeforeT
     EXPECT_EQ(VT_BSTR, p.Item(kNumberId)->GetValue().vt);
     ShowTextBefore(p.Item(kNumberId));
     EXPECT_EQ("", p.Value(kNumberId));
+    // Or the stored number shown again: held as a text, as the refresh holds it, so that the list's
+    // refusal decides nothing about the next text ("3x" is still read whole).
+    p.Report(kNumberId, "3");
+    ShowStoredValueOf(p.Item(kNumberId), {{kNumberId, 2.5}});
+    EXPECT_EQ("2.50", p.Value(kNumberId));
+    EXPECT_EQ(VT_BSTR, p.Item(kNumberId)->GetValue().vt);
+    p.pane.changes.clear();
+    p.Report(kNumberId, "3x");
+    EXPECT_TRUE(p.pane.changes.empty());
 }
 
 }  // namespace

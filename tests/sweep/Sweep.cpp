@@ -745,6 +745,16 @@ std::string ChangesBetween(std::string_view before, std::string_view after) {
     return diff;
 }
 
+// Whether two dumps differ in stamps only.
+bool SameButStamps(std::string_view a, std::string_view b) {
+    if (std::count(a.begin(), a.end(), '\n') != std::count(b.begin(), b.end(), '\n')) return false;
+    for (const auto& [was, now] : ChangedLines(a, b))
+        if (was.substr(0, was.find('=')).find("stamp") == std::string_view::npos ||
+            now.substr(0, now.find('=')).find("stamp") == std::string_view::npos)
+            return false;
+    return true;
+}
+
 // The key of a dump line and the number it holds alone; false when it holds something else.
 bool LineNumber(std::string_view line, std::string* key, double* number) {
     const std::size_t eq = line.find('=');
@@ -1333,27 +1343,35 @@ void Sweeper::CompareReports(const std::string& where, CWnd& page, int gridIndex
         return;
     double number = 0;
     const std::string shown = item->FormatProperty().str();
-    if (!LeadingNumber(shown, &number) || !std::isfinite(number) || !ValidAgain(item, shown)) return;
+    // A zero too (a size shown "0.00"), where the page takes it back: the objects must read the same
+    // after each number reported.
+    if (!LeadingNumber(shown, &number) || !std::isfinite(number) ||
+        !(ValidAgain(item, shown) || (number == 0 && !IsCorpusText(shown))))
+        return;
     const auto answer = [this] {
         std::string text = lastRefused_ ? "refused" : "taken";
         for (const auto& [field, value] : lastStored_) text += ", " + field + "=" + Number(value);
         return text;
     };
+    // The number reported, then the objects as the first report left them (stamps aside): each text
+    // starts from the same stored value.
+    std::string stored;
+    const auto reset = [&] {
+        if (!ReportNumber(page, gridIndex, key, number, announce)) return false;
+        Dump();
+        if (stored.empty()) stored = last_;
+        return SameButStamps(stored, last_);
+    };
     for (const char* text : {"3x", "1:2", ""}) {
         // Typed after a number reported as a double; then reported from code, after such a number
         // and after a refused text, each time from the same stored value.
-        if (!ReportNumber(page, gridIndex, key, number, announce) ||
-            !TypeOne(where, page, gridIndex, key, text, announce, false))
-            return;
+        if (!reset() || !TypeOne(where, page, gridIndex, key, text, announce, false)) return;
         const std::string typed = answer();
-        if (!ReportNumber(page, gridIndex, key, number, announce) ||
-            !TypeOne(where, page, gridIndex, key, text, announce, true))
-            return;
+        if (!reset() || !TypeOne(where, page, gridIndex, key, text, announce, true)) return;
         if (answer() != typed)
             Report(where, key, "answered a report from code after a number reported as a double unlike the same text typed",
                    text, "typed: " + typed + "; reported: " + answer());
-        if (!ReportNumber(page, gridIndex, key, number, announce) ||
-            !TypeOne(where, page, gridIndex, key, "1e400", announce, false) || !lastRefused_ ||
+        if (!reset() || !TypeOne(where, page, gridIndex, key, "1e400", announce, false) || !lastRefused_ ||
             !TypeOne(where, page, gridIndex, key, text, announce, true))
             return;
         if (answer() != typed)
@@ -1507,6 +1525,7 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
     CBCGPProp* item = grid ? key.Find(grid) : nullptr;
     if (!item || !item->IsEnabled() || !ShownInGrid(item)) return;
     const std::string shownText = item->FormatProperty().str();
+    const VARTYPE typeBefore = item->GetValue().vt;
     // Asked before the pick, which may delete the item (a page rebuilt).
     const bool styleSet = item->GetName().str() == "样式集";
     const int options = item->GetOptionCount();
@@ -1580,7 +1599,7 @@ void Sweeper::PickOne(const std::string& where, CWnd& page, int gridIndex, const
         CheckRefusal(
             where, key, label,
             rejected ? "a message box rejected it" + boxTexts : "the item shows " + Printable(shownNow) + " again",
-            paneBefore, paneAfter, calls, item, shownText);
+            paneBefore, paneAfter, calls, item, shownText, typeBefore);
     } else if (expect == Expect::kJudged && picked && alive && !rejected && !stored && calls.empty() &&
                (styleSet || OnlyRowChanged(paneBefore, paneAfter, item))) {
         // A pick that changes other items and nothing else is a pending choice: it writes nothing
@@ -2000,7 +2019,8 @@ bool Sweeper::TypeOne(const std::string& where, CWnd& page, int gridIndex, const
         }
     CheckExpected(where, key, text, expect, {edit, shownNow, refused, refused && !refusedByItem && !leftOpen});
     if (refused)
-        CheckRefusal(where, key, text, how, paneBefore, paneAfter, calls, alive ? item : nullptr, shownText);
+        CheckRefusal(where, key, text, how, paneBefore, paneAfter, calls, alive ? item : nullptr, shownText,
+                     valueBefore.vt);
     else if (!list && alive && !stored && calls.empty() &&
              (paneAfter.redraws == paneBefore.redraws ||
               (item->GetOptionCount() > 0 && !anOption && !dynamic_cast<CBCGPropSizeText*>(item))) &&
@@ -2130,7 +2150,7 @@ bool Sweeper::OnlyRowChanged(const Pane& before, const Pane& after, CBCGPProp* i
 
 void Sweeper::CheckRefusal(const std::string& where, const Item& key, const std::string& text, const std::string& how,
                            const Pane& before, const Pane& after, const std::vector<std::string>& calls,
-                           CBCGPProp* edited, const std::string& shownText) {
+                           CBCGPProp* edited, const std::string& shownText, VARTYPE typeBefore) {
     const auto report = [&](const std::string& what, const std::string& detail) {
         Report(where, key, what + " although the text was refused", text, how + "; " + detail);
     };
@@ -2152,6 +2172,12 @@ void Sweeper::CheckRefusal(const std::string& where, const Item& key, const std:
                "invalidate/update/redraw " + counts(before.redraws) + " -> " + counts(after.redraws));
     }
     if (after.selected != before.selected) report("changed the list's selected item", "");
+    // The item holds a value of the type it held before the text (a number stays a number, shown as
+    // before): the item reads its next text, typed or reported, as a fresh window's item does.
+    if (edited->GetValue().vt != typeBefore)
+        report("changed the type of the item's value",
+               "type " + std::to_string(typeBefore) + " -> " + std::to_string(edited->GetValue().vt) + ", it shows " +
+                   Printable(edited->FormatProperty().str()));
     // The refused item may show its text from before the edit or the stored value in a format
     // of its own, but not the text that was refused.
     for (const Row& row : after.rows) {

@@ -8,7 +8,9 @@
 //   but the refused item's text changed: the objects the window may write (the family's dump,
 //   attributes and stamps included), every other item of the pane (text, options, shown, enabled,
 //   expanded), the grids' selected items, the view's redraw counters and every host library's
-//   call log (getters aside); the edited item still exists and does not keep the refused text;
+//   call log (getters aside); the edited item still exists and does not keep the refused text,
+//   and its value is of the type it was before the text (a number stays a number), so that it
+//   reads its next text as a fresh window's item does;
 // - a text the item shows as taken, and a pick, reach the objects or the host (a group edit does
 //   not give up on a field that was not edited);
 // - no item shows a number that is an infinity or not a number, nor a negative zero in any form;
@@ -48,7 +50,7 @@
 // infinity or not a number, and no finite number typed reaches the host as one.
 // A number item given "3x", "1:2" and nothing from code, after a number reported as a double and
 // after a refused text, answers as when the same text is typed (refused or taken alike, the same
-// numbers stored).
+// numbers stored); also one that shows zero, where the page takes the zero back.
 // Every float item given its text by code keeps a number typed into it as a text. Every style picker is
 // given texts from code (another style's number, a number of 1,582 digits): it keeps drawing its
 // style, so nothing but the style drawn reaches the objects.
@@ -354,10 +356,11 @@ private:
     void CheckExpected(const std::string& where, const Item& key, const std::string& text, Expect expect,
                        const Outcome& outcome);
     // A refused text changes the refused item's text and nothing else: no host call but getters,
-    // no redraw of the view, no other item, no selection; the edited item stays.
+    // no redraw of the view, no other item, no selection; the edited item stays, its value of the
+    // type it held before the text (typeBefore).
     void CheckRefusal(const std::string& where, const Item& key, const std::string& text, const std::string& how,
                       const Pane& before, const Pane& after, const std::vector<std::string>& calls, CBCGPProp* edited,
-                      const std::string& shownText);
+                      const std::string& shownText, VARTYPE typeBefore);
     // Whether only the item's text changed on the page.
     static bool OnlyRowChanged(const Pane& before, const Pane& after, CBCGPProp* item);
     void SweepGrid(const std::string& where, CWnd& page, int gridIndex, const std::function<void()>& announce);
@@ -411,7 +414,7 @@ private:
                      const std::vector<std::string>& before);
     // A number item given "3x", "1:2" and nothing from code, after a number reported as a double and
     // after a refused text, answers as when the same text is typed: refused or taken alike, the
-    // same numbers stored.
+    // same numbers stored. Each text starts from the objects as the first number reported left them.
     void CompareReports(const std::string& where, CWnd& page, int gridIndex, const Item& key,
                         const std::function<void()>& announce);
     // Style texts reported from code into a style picker, as a host does (another style's number

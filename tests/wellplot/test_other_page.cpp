@@ -1,9 +1,15 @@
 // The page "其它": width options, frame style owner, border modes and edges, the border line and
-// the client fill, the refresh gate and the write-back's ending.
+// the client fill, the refresh gate and the write-back's ending, and a refused cell size on a kit's
+// sheet.
 #include "WellPlotFixture.h"
+#include "framework/FillSubItems.h"
 #include "framework/PropItems.h"
+#include "framework/PropWndMgr.h"
+#include "framework/WndPag.h"
 #include "hostlibs/Zephyr/ZephyrTesting.h"
+#include "hosttypes/Zephyr/WpSymble.h"
 #include "wellplot/LstOther.h"
+#include "wellplot/intervals/PropWnd.h"
 
 using wptest::CallsOn;
 using wptest::Names;
@@ -241,6 +247,62 @@ TEST(OtherPage, WithoutASelectedKitAnEditChangesNothing) {
     ASSERT_TRUE(page.Pick(CLstOther::kBorderModeId, "全显示"));
     EXPECT_TRUE(parsnip::testing::CallLog().empty());
     EXPECT_EQ(page.Redraws(), 0);
+}
+
+// A symbol texture kit's sheet opened on its page "其它" (tab 1), as the host opens it.
+class TextureOtherPage {
+public:
+    TextureOtherPage() {
+        plot_.BuildSample();
+        kit_ = plot_.First<CWpSymbleTexture>();
+        sheet_ = dynamic_cast<CPropWndMgr*>(CPropWnd::Create(kit_, &host_.frame));
+        EXPECT_TRUE(sheet_ && platform::ChooseTab(*sheet_, 1));
+        auto* page = sheet_ ? dynamic_cast<CWndPag*>(sheet_->GetPage(1)) : nullptr;
+        list_ = page ? dynamic_cast<CLstOther*>(page->GetWndLst()) : nullptr;
+        EXPECT_NE(list_, nullptr);
+        if (sheet_) platform::SendSelectionChanged(*sheet_, &host_.view, reinterpret_cast<LPARAM>(kit_));
+        parsnip::testing::ClearCallLog();
+    }
+    ~TextureOtherPage() {
+        if (sheet_) platform::DestroyAndDelete(sheet_);
+    }
+    CWpSymbleTexture* kit() { return kit_; }
+    CBCGPProp* CellSize() { return list_ ? list_->GetPropList().FindItemByData(kPlaneFillCellSizeId, TRUE) : nullptr; }
+    bool Type(const std::string& text) {
+        return platform::GridDriver(&list_->GetPropList()).TypeText(CellSize(), text);
+    }
+    void Report(const _variant_t& value) { tsltest::ReportFromCode(list_->GetPropList(), CellSize(), value); }
+    int Redraws() const { return host_.view.GetPaintCounters().invalidate; }
+
+private:
+    wptest::HostWindows host_;
+    zephyr::PlotFixture plot_;
+    CWpSymbleTexture* kit_ = nullptr;
+    CPropWndMgr* sheet_ = nullptr;
+    CLstOther* list_ = nullptr;
+};
+
+// "图元大小" shows the size its refresh wrote as a number. "2e345" typed is refused and shows "0.00"
+// again; the empty text then reported from code is taken as on a fresh window: an earlier refusal
+// decides nothing about a later text.
+TEST(OtherPage, AfterARefusedCellSizeAReportedTextIsTakenAsOnAFreshWindow) {
+    for (const bool refusedFirst : {false, true}) {
+        SCOPED_TRACE(refusedFirst ? "after \"2e345\"" : "fresh window");
+        TextureOtherPage page;
+        ASSERT_NE(page.CellSize(), nullptr);
+        EXPECT_EQ(OtherPage::Value(page.CellSize()), "0.00");
+        if (refusedFirst) {
+            ASSERT_TRUE(page.Type("2e345"));
+            EXPECT_EQ(OtherPage::Value(page.CellSize()), "0.00");
+            EXPECT_EQ(CallsOn(page.kit()), Names());
+            EXPECT_EQ(page.CellSize()->GetValue().vt, VT_R8);
+        }
+        const int redraws = page.Redraws();
+        page.Report(_variant_t(""));
+        EXPECT_EQ(CallsOn(page.kit()), (Names{"CWpKit::SetClientBrush", "CWpKit::Recalculate", "CWpKit::InvalidSelf"}));
+        EXPECT_FLOAT_EQ(page.kit()->GetClientBrush().size, 0);
+        EXPECT_GT(page.Redraws(), redraws);
+    }
 }
 
 }  // namespace
