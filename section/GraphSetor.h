@@ -44,6 +44,7 @@ constexpr int kOtherSpacing = 7;  // the spacing type of a text that names none
 inline int SpacingTypeOfText(const CString& text) {
     return ValueOfText(kSpacingTypes, text, ValueOfText(kProjectionTypes, text, kOtherSpacing));
 }
+
 constexpr int kJointConnect = 4;  // the connection position that shows both joint offsets
 
 // The scale typed as "1:n" or "n": n when it is a number above 0 (ScUtility::JudgeFigure);

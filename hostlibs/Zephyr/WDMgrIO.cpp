@@ -51,7 +51,9 @@ bool WDMgrIO::FindData(LogSandDIO* data, LOGSAND& record) {
     return true;
 }
 
-LogCorelithDIO* WDMgrIO::AddCorelith(CORELITHSOURCE source, CString name) { return AddOrReplace(m_corelith, source, name); }
+LogCorelithDIO* WDMgrIO::AddCorelith(CORELITHSOURCE source, CString name) {
+    return AddOrReplace(m_corelith, source, name);
+}
 LogFaciesDIO* WDMgrIO::AddFacies(int source, CString name) { return AddOrReplace(m_facies, source, name); }
 LogSandDIO* WDMgrIO::AddSand(int type, CString name) { return AddOrReplace(m_sand, type, name); }
 LogStratumDIO* WDMgrIO::AddStratum(int level, CString name) { return AddOrReplace(m_stratum, level, name); }

@@ -50,7 +50,7 @@ TEST(LinePlotPage, AxesColumnsAndRows) {
     EXPECT_EQ(s.line.GetAxis2ColumnIndex(), 2);
     EXPECT_TRUE(p.Pick(LinePage::kYAxisId, "Y轴"));
     EXPECT_EQ(s.line.GetAxis2(), &s.y);
-    // A Y axis named as the X axis: the Y list attaches the axis it read, not the first of the name.
+    // A Y axis named as the X axis: the Y list attaches the Y axis of the name, not the X axis.
     CkelAxisStanderdY named;
     named.SetName("X轴");
     s.chart.GetAxisManager()->AddAxis(&named);

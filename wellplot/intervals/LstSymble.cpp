@@ -305,7 +305,8 @@ LRESULT CLstSymble::OnPropertyChanged(WPARAM wParam, LPARAM lParam) {
     switch (item->GetData()) {
         case kSourceTypeId:
             ChooseSource(kit, choice);
-            if (m_def.display == SymblePageDef::kDates) FillSymbleShootDateOptions(static_cast<CWpSymbleShoot*>(kit), &m_wndPropList);
+            if (m_def.display == SymblePageDef::kDates)
+                FillSymbleShootDateOptions(static_cast<CWpSymbleShoot*>(kit), &m_wndPropList);
             break;
         case kTableId:
             kit->SetTableName(std::string(text));

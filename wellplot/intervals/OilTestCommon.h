@@ -48,7 +48,7 @@ TextRule WideHundredthsRule();
 void ShowHundredths(CBCGPProp* item, double value);
 // The item's leading integer (0 for none); false when an int cannot hold it.
 bool ReadWhole(CBCGPProp* item, int* value);
-// The same for a count (decimals, rows): also false for a negative one.
+// The same for a count of decimals: also false for a negative one.
 bool ReadCount(CBCGPProp* item, int* count);
 // A count of decimals as the refresh shows it ("%d"); read back from its item, one refused leaves
 // decimals as it is, shows it again and answers false.
