@@ -105,24 +105,17 @@ void CkelLinePlotFill::SetAutoCutoffValue(double value) { m_dAutoCutoffValue = v
 
 // ---- bar series ------------------------------------------------------------------------------------------
 CBarFillSery::CBarFillSery(const std::string& name, int column, IkelPlot* plot)
-    : m_strName(name), m_nColIndex(column), m_pPlot(plot), m_labels(plot) {
-    m_labels.m_pBarSery = this;
-}
+    : m_strName(name), m_nColIndex(column), m_pPlot(plot), m_labels(plot) {}
 
-CBarFillSery::CBarFillSery(const CBarFillSery& other) { *this = other; }
-
-CBarFillSery& CBarFillSery::operator=(const CBarFillSery& other) {
-    m_strName = other.m_strName;
-    m_nColIndex = other.m_nColIndex;
-    m_pPlot = other.m_pPlot;
-    m_pen = other.m_pen;
-    m_bShowFill = other.m_bShowFill;
-    m_brush = other.m_brush;
-    m_strFillStyleSet = other.m_strFillStyleSet;
-    m_labels = other.m_labels;
-    m_labels.m_pBarSery = this;
-    m_bHasLabels = other.m_bHasLabels;
-    return *this;
+// The series is the one of the labels' bar plot that holds them: a series copied, moved or sorted
+// within its group, or into a copied plot (whose group points its series at the copy), is found
+// where it is now.
+CBarFillSery* CkelPlotLabels::GetBarSery() const {
+    auto* bars = dynamic_cast<CkelBarBasePlot*>(m_pPlot);
+    CBarFillSeryGrp* group = bars ? bars->GetFillSeryGroup() : nullptr;
+    for (unsigned i = 0; group && i < group->GetSeryNums(); ++i)
+        if (CBarFillSery* sery = group->GetFillSery(i); sery->GetLabels() == this) return sery;
+    return nullptr;
 }
 
 void CBarFillSery::SetPlot(IkelPlot* plot) {

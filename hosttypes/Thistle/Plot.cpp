@@ -2,7 +2,6 @@
 
 IkelPlot* CkelPlotLabels::GetPlot() const { return m_pPlot; }
 void CkelPlotLabels::SetPlot(IkelPlot* plot) { m_pPlot = plot; }
-CBarFillSery* CkelPlotLabels::GetBarSery() const { return m_pBarSery; }
 double CkelPlotLabels::GetAngle() const { return m_dAngle; }
 
 void CkelPlotLabels::SetAngle(double angle) {

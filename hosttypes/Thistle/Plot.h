@@ -76,9 +76,6 @@ protected:
     int m_nTernaryLabelOrder = 0;
     int m_nWorksheetCol = -1;
     bool m_bLabelsInYCol = false;
-    // Set by the series that holds the labels (and by its copies, for themselves).
-    CBarFillSery* m_pBarSery = nullptr;
-    friend class CBarFillSery;
 };
 
 class IkelPlot : public CQXObject {

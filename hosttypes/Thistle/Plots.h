@@ -89,8 +89,8 @@ class CkelBarBasePlot;
 // One data series a bar plot draws: its name and its column in the plot's dataset.
 class CBarFillSery {
 public:
-    CBarFillSery() : CBarFillSery(std::string(), -1, nullptr) {}
-    CBarFillSery(const std::string& name, int column) : CBarFillSery(name, column, nullptr) {}
+    CBarFillSery() = default;
+    CBarFillSery(const std::string& name, int column) : m_strName(name), m_nColIndex(column) {}
 
     // Chart library.
     std::string GetSeryName() const { return m_strName; }
@@ -104,9 +104,6 @@ protected:
 public:
     // Chart library: the series of a plot; its labels belong to the plot as well.
     CBarFillSery(const std::string& name, int column, IkelPlot* plot);
-    // A copy's labels belong to the copy (GetBarSery).
-    CBarFillSery(const CBarFillSery& other);
-    CBarFillSery& operator=(const CBarFillSery& other);
     void SetPlot(IkelPlot* plot);
     // Setters that change a value stamp the series' plot; null pointers are ignored.
     void GetLogPen(QXLOGPEN* pen) const;
