@@ -114,24 +114,19 @@ void CWndProp::ShowItemAgain(CBCGPProp* item) {
 bool AnswerRefusal(CBCGPProp* item, const std::function<void(CBCGPProp*)>& showAgain) {
     // Float and size text items judge their texts (any other item keeps its editor open instead).
     auto* judged = dynamic_cast<CJudgedProp*>(item);
-    if (judged && judged->IsTextRefused()) {
-        // A text set by code is held until the text it replaced is put back.
-        if (judged->IsReportedText()) ShowTextBefore(item);
-        const _variant_t before = item->GetValue();
-        showAgain(item);
-        KeepTypeOf(item, before);
-        // The re-show set the value: the refusal still holds, until code sets a new value.
-        judged->MarkRefused();
-        return true;
+    const bool judgedRefusal = judged && judged->IsTextRefused();
+    if (!judgedRefusal && !(item && item->IsValueRefused())) {
+        if (judged) judged->TakeReport();
+        return false;
     }
-    if (item && item->IsValueRefused()) {
-        const _variant_t before = item->GetValue();
-        showAgain(item);
-        KeepTypeOf(item, before);
-        return true;
-    }
-    if (judged) judged->TakeReport();
-    return false;
+    // A text set by code is held until the text it replaced is put back.
+    if (judgedRefusal && judged->IsReportedText()) ShowTextBefore(item);
+    const _variant_t before = item->GetValue();
+    showAgain(item);
+    KeepTypeOf(item, before);
+    // The re-show set the value: the refusal still holds, until code sets a new value.
+    if (judgedRefusal) judged->MarkRefused();
+    return true;
 }
 
 // A text for an option list goes to the list, which reads it as it reads any other text.
