@@ -1,6 +1,5 @@
 #include "chart/ChartItems.h"
 
-#include "bcg/VisualManager.h"
 #include "chart/DlgBarDataSerySet.h"
 #include "chart/DlgChartClassSet.h"
 #include "chart/DlgTerSymbol.h"
@@ -71,9 +70,7 @@ CPropLstUniSetSymbol::~CPropLstUniSetSymbol() = default;
 
 // The buttons are placed with the button area, so a click finds them before the row was drawn.
 void CPropLstUniSetSymbol::AdjustButtonRect() {
-    m_rectButton = TwoButtonRect(m_Rect);
-    m_rectFirst = TwoButtonFirst(m_Rect);
-    m_rectSecond = TwoButtonSecond(m_Rect);
+    PlaceTwoButtons(m_Rect, &m_rectButton, &m_rectFirst, &m_rectSecond);
 }
 
 void CPropLstUniSetSymbol::OnDrawButton(CDC* dc, CRect rect) {
@@ -81,18 +78,13 @@ void CPropLstUniSetSymbol::OnDrawButton(CDC* dc, CRect rect) {
     OnDrawButtonEX(dc, rect);
 }
 
-void CPropLstUniSetSymbol::OnDrawButtonEX(CDC* dc, CRect) {
-    if (!dc) return;
-    dc->FillRect(&m_rectSecond, &globalData.brBtnFace);
-    dc->DrawText(m_strButtonCaption, &m_rectSecond, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-}
+void CPropLstUniSetSymbol::OnDrawButtonEX(CDC* dc, CRect) { DrawSecondButton(dc, m_rectSecond, m_strButtonCaption); }
 
 void CPropLstUniSetSymbol::OnClickButton(CPoint point) { TwoButtonClick(this, m_rectFirst, point); }
 
 void CPropLstUniSetSymbol::OnClickButtonEx(CPoint point) {
-    if (!m_rectSecond.PtInRect(point)) return;
-    const CString text = FormatProperty();
-    if (text.IsEmpty() || !m_pPage) return;
+    CString text;
+    if (!SecondButtonValue(this, m_rectSecond, point, &text) || !m_pPage) return;
     if (text == grouptext::kNo) {
         auto* plot = m_pPage->TargetAs<CkelClassPlot>();
         if (!plot) return;

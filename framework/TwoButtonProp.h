@@ -11,6 +11,14 @@ CRect TwoButtonRect(const CRect& row);
 // the row's right end.
 CRect TwoButtonFirst(const CRect& row);
 CRect TwoButtonSecond(const CRect& row);
+// The button area and both buttons placed for the row, as an item's AdjustButtonRect places them,
+// so that a click finds them before the row was drawn.
+void PlaceTwoButtons(const CRect& row, CRect* area, CRect* first, CRect* second);
+// The item's own button: the button face with the caption centred on one line (nothing without a DC).
+void DrawSecondButton(CDC* dc, const CRect& button, const CString& caption);
+// The value a click on the item's own button hands on: the item's text. False for a click outside
+// that button, or while the item shows no value: such a click changes nothing and redraws nothing.
+bool SecondButtonValue(CBCGPProp* item, const CRect& second, CPoint point, CString* value);
 
 // The template kinds of a two-button template item, in the order the items number them.
 enum TemplateItemMode : int {

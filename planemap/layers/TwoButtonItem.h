@@ -7,8 +7,6 @@
 #include <utility>
 
 #include "bcg/Prop.h"
-#include "bcg/VisualManager.h"
-#include "framework/PropItems.h"
 #include "framework/TwoButtonProp.h"
 #include "mfc/Dc.h"
 
@@ -21,9 +19,7 @@ public:
 
     // The buttons are placed with the button area, so a click finds them before the row was drawn.
     void AdjustButtonRect() override {
-        this->m_rectButton = TwoButtonRect(this->m_Rect);
-        m_rectFirst = TwoButtonFirst(this->m_Rect);
-        m_rectSecond = TwoButtonSecond(this->m_Rect);
+        PlaceTwoButtons(this->m_Rect, &this->m_rectButton, &m_rectFirst, &m_rectSecond);
     }
     void OnDrawButton(CDC* dc, CRect rect) override {
         m_rectFirst = TwoButtonFirst(this->m_Rect);
@@ -34,9 +30,7 @@ public:
     // The second button, its caption centred on one line.
     virtual void OnDrawButtonEX(CDC* dc, CRect) {
         m_rectSecond = TwoButtonSecond(this->m_Rect);
-        if (!dc) return;
-        dc->FillRect(&m_rectSecond, &globalData.brBtnFace);
-        dc->DrawText(m_strCaption, &m_rectSecond, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        DrawSecondButton(dc, m_rectSecond, m_strCaption);
     }
     // A click in the button area outside the first button.
     virtual void OnClickButtonEx(CPoint point) = 0;
@@ -45,9 +39,7 @@ protected:
     // The value a click on the second button hands on. False for a click elsewhere, or while the
     // item shows no value: such a click changes nothing and redraws nothing.
     bool SecondButtonValue(CPoint point, CString* value) {
-        if (!m_rectSecond.PtInRect(point)) return false;
-        *value = ItemText(this);
-        return !value->IsEmpty();
+        return ::SecondButtonValue(this, m_rectSecond, point, value);
     }
 
 private:

@@ -1,6 +1,5 @@
 #include "wellplot/intervals/PropLstEx.h"
 
-#include "bcg/VisualManager.h"
 #include "framework/TemplateOptions.h"
 #include "framework/WndLst.h"
 #include "hosttypes/Sorrel/TemplateManager.h"
@@ -44,11 +43,7 @@ CPropLstEx::CPropLstEx(const CString& name, const CString& value, const char* de
 CPropLstEx::~CPropLstEx() = default;
 
 // The buttons are placed with the button area, so a click finds them before the row was drawn.
-void CPropLstEx::AdjustButtonRect() {
-    m_rectButton = TwoButtonRect(m_Rect);
-    m_rectFirst = TwoButtonFirst(m_Rect);
-    m_rectSecond = TwoButtonSecond(m_Rect);
-}
+void CPropLstEx::AdjustButtonRect() { PlaceTwoButtons(m_Rect, &m_rectButton, &m_rectFirst, &m_rectSecond); }
 
 void CPropLstEx::OnDrawButton(CDC* dc, CRect rect) {
     m_rectFirst = TwoButtonFirst(m_Rect);
@@ -58,17 +53,14 @@ void CPropLstEx::OnDrawButton(CDC* dc, CRect rect) {
 
 void CPropLstEx::OnDrawButtonEX(CDC* dc, CRect) {
     m_rectSecond = TwoButtonSecond(m_Rect);
-    if (!dc) return;
-    dc->FillRect(&m_rectSecond, &globalData.brBtnFace);
-    dc->DrawText(m_strCaption, &m_rectSecond, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+    DrawSecondButton(dc, m_rectSecond, m_strCaption);
 }
 
 void CPropLstEx::OnClickButton(CPoint point) { TwoButtonClick(this, m_rectFirst, point); }
 
 void CPropLstEx::OnClickButtonEx(CPoint point) {
-    if (!m_rectSecond.PtInRect(point)) return;
-    const CString value = ItemText(this);
-    if (value.IsEmpty()) return;
+    CString value;
+    if (!SecondButtonValue(this, m_rectSecond, point, &value)) return;
     CString oldName;
     CString newName;
     const bool known = m_nMode >= 0 && m_nMode < kTemplateModeCount;
