@@ -543,9 +543,9 @@ LRESULT CPropListPieLayerData::OnPropertyChanged(WPARAM, LPARAM lParam) {
                 else if (layer.GetDataType() == pt::kDynamicData)
                     layer.BuildObjects();
                 SetYesNoProp(FindItem(kFirstControlId + i), true);
-                SmoothColors(kFirstControlId + i, 1, color);
+                SmoothColors(kFirstControlId + i, 1, color, layer);
             } else if (id >= kFirstControlId && id < kFirstControlId + pt::kMaxProperties) {
-                SmoothColors(id, chosen, RowColor(id - kFirstControlId + kFirstColorId));
+                SmoothColors(id, chosen, RowColor(id - kFirstControlId + kFirstColorId), layer);
             }
             break;
     }
@@ -589,9 +589,8 @@ COLORREF CPropListPieLayerData::RowColor(DWORD_PTR colorId) {
 // the rows between it and the nearest control points on either side (the first and the last row
 // when there are none) take colours blended in a straight line. The layer keeps the blended
 // colours; the colour items show them at the next refresh.
-void CPropListPieLayerData::SmoothColors(DWORD_PTR id, int control, COLORREF color) {
-    if (!m_pLayer || id < kFirstControlId || id >= kFirstControlId + static_cast<DWORD_PTR>(m_nRows)) return;
-    CPieLayer layer(m_pLayer);
+void CPropListPieLayerData::SmoothColors(DWORD_PTR id, int control, COLORREF color, CPieLayer& layer) {
+    if (id < kFirstControlId || id >= kFirstControlId + static_cast<DWORD_PTR>(m_nRows)) return;
     layer.SetColorControl(static_cast<int>(id - kFirstControlId), control);
     const int edited = static_cast<int>(id);
     const int first = static_cast<int>(kFirstControlId);

@@ -72,9 +72,8 @@ public:
     void FillDataLayerOptions();
     // The position of a stratum among the strata of the current table; -1 when absent.
     int GetDataLayerIndex(const CString& stratum);
-    // The colour-control rule for the "颜色控制" row of item data id, on the page's layer (see the
-    // source).
-    void SmoothColors(DWORD_PTR id, int control, COLORREF color);
+    // The colour-control rule for the "颜色控制" row of item data id (see the source).
+    void SmoothColors(DWORD_PTR id, int control, COLORREF color, kel::plane::CPieLayer& layer);
     // The default colour of a new colour row.
     static COLORREF DefaultColor(int index);
 
