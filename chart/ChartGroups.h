@@ -117,9 +117,10 @@ void FillTernaryClassOptions(CBCGPProp* item, IkelPlot* plot, int column);
 void FillColumnOptions(CBCGPProp* item, IkelPlot* plot, int column);
 // Every series; the value is the class plot's class column.
 void FillClassColumnOptions(CBCGPProp* item, CkelClassPlot* plot);
-// The chart's axes of one direction (0 X, 1 Y) in the axis manager's order; the value is the
-// name of current (the plot's axis of that direction). Any other name is refused. A page's edit
-// looks a name up among the chart's axes when it comes (chart/PlotItems.h: ApplyAxisChoice).
+// The chart's axes of one direction (0 X, 1 Y) in the axis manager's order, the item showing the
+// name of current (the plot's axis of that direction). A plot page does not read the list's
+// values: its edit looks the name up among the chart's axes of that direction as they are when
+// the edit comes, and refuses a name none of them carries (chart/PlotItems.h: ApplyAxisChoice).
 void FillAxisOptions(CBCGPProp* item, IkelPlot* plot, int direction, IkelAxis* current);
 
 // ---- percentage unit --------------------------------------------------------------------------------
