@@ -50,7 +50,10 @@
 // infinity or not a number, and no finite number typed reaches the host as one.
 // A number item given "3x", "1:2" and nothing from code, after a number reported as a double and
 // after a refused text, answers as when the same text is typed (refused or taken alike, the same
-// numbers stored); also one that shows zero, where the page takes the zero back.
+// numbers stored). Each text starts from the objects as the number the item shows (zero too), reported,
+// left them; from 1 where it shows none to give back or its page will not take it back from code, and
+// with the world put back where a test says how (RestoreWith). An item whose objects cannot be
+// brought back there is not compared, and is listed with why (NotCompared), which its test asserts.
 // Every float item given its text by code keeps a number typed into it as a text. Every style picker is
 // given texts from code (another style's number, a number of 1,582 digits): it keeps drawing its
 // style, so nothing but the style drawn reaches the objects.
@@ -277,6 +280,11 @@ public:
         afterAnnounce_ = std::move(after);
     }
 
+    // How to put the world back where a number reported does not (a navigation map given a height
+    // moves its edges): save, run when the comparison of reports starts, returns what puts the
+    // objects back as they were then.
+    void RestoreWith(std::function<std::function<void()>()> save) { save_ = std::move(save); }
+
     // A pick of the item at path on the named object writes nothing by design (a vertical well's
     // track mode): the sweep does not expect it to reach the objects or the host.
     void PassOverPick(const std::string& object, const std::string& path) {
@@ -300,6 +308,10 @@ public:
     const std::vector<std::string>& Unopened() const { return unopened_; }
     // One line per page, item and kind of fault found so far.
     const std::vector<std::string>& Failures() const { return failures_; }
+    // The number items whose reports from code could not be compared with the same texts typed, as
+    // "object / page: item: why", in the order met (printed as they are met). A sweep's test
+    // asserts this list whole, so an item that stops being compared fails it.
+    const std::vector<std::string>& NotCompared() const { return notCompared_; }
 
 private:
     struct Item;
@@ -415,8 +427,16 @@ private:
     // A number item given "3x", "1:2" and nothing from code, after a number reported as a double and
     // after a refused text, answers as when the same text is typed: refused or taken alike, the
     // same numbers stored. Each text starts from the objects as the first number reported left them.
+    // The texts start from the number the item shows, or from 1 where it shows none to give back or
+    // the page will not take that number back. Where the objects cannot be brought back to the same
+    // stored value before a text (the item gone, a number the page will not take again), the item
+    // is left uncompared and listed, with why, in NotCompared.
     void CompareReports(const std::string& where, CWnd& page, int gridIndex, const Item& key,
                         const std::function<void()>& announce);
+    // The comparison with each text starting from number reported; empty when every text was
+    // compared, otherwise why the comparison stopped.
+    std::string CompareReportsFrom(const std::string& where, CWnd& page, int gridIndex, const Item& key, double number,
+                                   const std::function<void()>& announce);
     // Style texts reported from code into a style picker, as a host does (another style's number
     // and a number of 1,582 digits): the variant changes, the style drawn does not, so the list
     // writes nothing but the style drawn, or nothing.
@@ -460,6 +480,7 @@ private:
     Dumper dump_;
     std::function<void()> beforeAnnounce_;
     std::function<void()> afterAnnounce_;
+    std::function<std::function<void()>()> save_;
     // The other objects of the window being swept, and how one of them is announced.
     std::vector<Other> others_;
     std::function<void(const Other&)> announceOther_;
@@ -496,6 +517,7 @@ private:
     // The values kept with more digits that the item given its shown rounding holds.
     std::vector<double> roundedFrom_;
     std::vector<std::string> failures_;
+    std::vector<std::string> notCompared_;
 };
 
 // What an object is as each of a few classes (null where it is not one), found once: dumps read

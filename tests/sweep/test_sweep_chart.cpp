@@ -2,7 +2,8 @@
 // through the chart creator with the object active in the host's display manager. Every page
 // may write any object of the chart (the frame's pages write the axes and plots too), so the dump
 // reads the whole chart: every value the pages edit, with the widths, sizes and fonts of every
-// part, and the stamps.
+// part, and the stamps, each on a line of its own (a comparison that sets stamps aside sets aside
+// no value with them).
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -68,17 +69,18 @@ void DumpAxis(State& state, const std::string& key, IkelAxis* axis) {
     if (auto* angle = dynamic_cast<CkelAxisAngle*>(axis)) state.Put(key, ".start", angle->GetStartAngle());
 
     CkelAxisGrid* grid = axis->GetGrid();
-    state.Put(key, ".grid", std::to_string(grid->GetShowMajorTicks()) + "/" +
-                                 std::to_string(grid->GetShowMinorTicks()) + "/" +
-                                 std::to_string(grid->GetTimeStamp()));
+    state.Put(key, ".grid",
+              std::to_string(grid->GetShowMajorTicks()) + "/" + std::to_string(grid->GetShowMinorTicks()));
+    state.Put(key, ".grid.stamp", std::to_string(grid->GetTimeStamp()));
     Fields(state, key, grid, ".grid.major", &CkelAxisGrid::GetMajorLogPen, ".grid.minor",
            &CkelAxisGrid::GetMinorLogPen);
 
     CkelAxisTitle* title = axis->GetTitle();
-    state.Put(key, ".title", title->GetText() + "/" + std::to_string(title->GetTitleType()) + "/" +
-                                  std::to_string(title->GetTitleRelativePos()) + "/" +
-                                  std::to_string(title->GetHAlign()) + "/" + std::to_string(title->GetVAlign()) + "/" +
-                                  std::to_string(title->GetTimeStamp()));
+    state.Put(key, ".title",
+              title->GetText() + "/" + std::to_string(title->GetTitleType()) + "/" +
+                  std::to_string(title->GetTitleRelativePos()) + "/" + std::to_string(title->GetHAlign()) + "/" +
+                  std::to_string(title->GetVAlign()));
+    state.Put(key, ".title.stamp", std::to_string(title->GetTimeStamp()));
     Fields(state, key, title, ".title.offset.x", &CkelAxisTitle::GetXOffset, ".title.offset.y",
            &CkelAxisTitle::GetYOffset, ".title.angle", &CkelAxisTitle::GetRotateAngle);
     state.Put(key, ".title.pos.x", title->GetPos().x);
@@ -86,7 +88,8 @@ void DumpAxis(State& state, const std::string& key, IkelAxis* axis) {
     Fields(state, key, title, ".title", &CkelAxisTitle::GetFont);
 
     CkelAxisTickMarks* ticks = axis->GetTickMarks();
-    state.Put(key, ".ticks", std::to_string(ticks->GetStrategyType()) + "/" + std::to_string(ticks->GetTimeStamp()));
+    state.Put(key, ".ticks", std::to_string(ticks->GetStrategyType()));
+    state.Put(key, ".ticks.stamp", std::to_string(ticks->GetTimeStamp()));
     CkelAxisTickMarks::MajorTickStruct* major = ticks->GetMajorTickStruct();
     using Major = CkelAxisTickMarks::MajorTickStruct;
     Fields(state, key, major, ".ticks.major.length", &Major::GetLength, ".ticks.major.side", &Major::GetSide,
@@ -97,9 +100,8 @@ void DumpAxis(State& state, const std::string& key, IkelAxis* axis) {
     Fields(state, key, minor, ".ticks.minor", &CkelAxisTickMarks::MinorTickStruct::GetStyle);
 
     CkelAxisTickLabels* labels = axis->GetTickLabels();
-    state.Put(key, ".labels", std::to_string(labels->GetStrategyType()) + "/" +
-                                   std::to_string(labels->GetAlignType()) + "/" +
-                                   std::to_string(labels->GetTimeStamp()));
+    state.Put(key, ".labels", std::to_string(labels->GetStrategyType()) + "/" + std::to_string(labels->GetAlignType()));
+    state.Put(key, ".labels.stamp", std::to_string(labels->GetTimeStamp()));
     state.Put(key, ".labels.polar", labels->GetPolarLabelsAngle());
     DumpTickLabel(state, key + ".labels.major", labels->GetMajorTickLabel());
     DumpTickLabel(state, key + ".labels.minor", labels->GetMinorTickLabel());
@@ -145,9 +147,10 @@ void DumpBars(State& state, const std::string& key, CkelBarBasePlot* bars) {
 void DumpPlot(State& state, const std::string& key, IkelPlot* plot) {
     CkelDataset* dataset = plot->GetDataset();
     CkelDataRange* range = plot->GetDataRange();
-    state.Put(key, ".data", (dataset ? dataset->GetName() : std::string("-")) + "/" +
-                                 std::to_string(range->GetFirstRow()) + ".." + std::to_string(range->GetLastRow()) +
-                                 "/" + std::to_string(range->GetStep()) + "/" + std::to_string(range->GetTimeStamp()));
+    state.Put(key, ".data", dataset ? dataset->GetName() : std::string("-"));
+    Fields(state, key, range, ".data.first", &CkelDataRange::GetFirstRow, ".data.last", &CkelDataRange::GetLastRow,
+           ".data.step", &CkelDataRange::GetStep);
+    state.Put(key, ".data.stamp", std::to_string(range->GetTimeStamp()));
     state.Put(key, ".columns",
               std::to_string(plot->GetAxis1ColumnIndex()) + "/" + std::to_string(plot->GetAxis2ColumnIndex()) + "/" +
                   std::to_string(plot->GetAxis3ColumnIndex()));
@@ -355,6 +358,7 @@ void SweepChart(bool withDatasets, int part, int parts) {
     }
     EXPECT_TRUE(sweeper.Unopened().empty()) << sweeper.Unopened().front();
     EXPECT_GT(sweeper.Typed(), 0);
+    EXPECT_EQ(sweeper.NotCompared(), std::vector<std::string>{});
     std::cout << "[sweep] chart" << (withDatasets ? "" : " without datasets") << ": " << sweeper.Pages().size()
               << " pages, " << sweeper.Typed() << " texts\n";
 }
@@ -514,6 +518,7 @@ void SweepListsWithoutTheirSource() {
             },
             reinterpret_cast<LPARAM>(active));
     EXPECT_TRUE(sweeper.Unopened().empty());
+    EXPECT_EQ(sweeper.NotCompared(), std::vector<std::string>{});
     std::cout << "[sweep] chart lists without their source: " << sweeper.Failures().size() + axisFaults.size()
               << " lines\n";
 }

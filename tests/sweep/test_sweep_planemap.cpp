@@ -368,6 +368,7 @@ void SweepObjects(int part, int parts) {
         sample.map.ClearSelection(object->GetLayer());
     }
     EXPECT_GT(sweeper.Typed(), 0);
+    EXPECT_EQ(sweeper.NotCompared(), std::vector<std::string>{});
     std::cout << "[sweep] plane map objects " << part << "/" << parts << ": " << sweeper.Pages().size() << " pages, "
               << sweeper.Typed() << " texts, " << sweeper.Unopened().size() << " without a window\n";
 }
@@ -405,6 +406,7 @@ TEST(SweepPlaneMap, BorderPageWhileTheSelectionChanges) {
             reinterpret_cast<LPARAM>(shown));
     }
     EXPECT_GT(sweeper.Typed(), 0);
+    EXPECT_EQ(sweeper.NotCompared(), std::vector<std::string>{});
 }
 
 TEST(SweepPlaneMap, EveryPageOfEveryLayer) {
@@ -429,6 +431,7 @@ TEST(SweepPlaneMap, EveryPageOfEveryLayer) {
             reinterpret_cast<LPARAM>(layer));
     }
     EXPECT_GT(sweeper.Typed(), 0);
+    EXPECT_EQ(sweeper.NotCompared(), std::vector<std::string>{});
     std::cout << "[sweep] plane map layers: " << sweeper.Pages().size() << " pages, " << sweeper.Typed() << " texts, "
               << sweeper.Unopened().size() << " without a window\n";
 }
@@ -451,6 +454,7 @@ TEST(SweepPlaneMap, WellLayerWhoseBaseLineIsGone) {
         [layer](CWnd* frame) -> CWnd* { return CPlanePropWndCreator::CreateLayerProp(layer, frame); },
         reinterpret_cast<LPARAM>(layer));
     EXPECT_GT(sweeper.Typed(), 0);
+    EXPECT_EQ(sweeper.NotCompared(), std::vector<std::string>{});
 }
 
 // A conversion from text that a page names, beside the list that reads the same texts: each row of

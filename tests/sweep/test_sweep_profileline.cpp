@@ -130,6 +130,7 @@ TEST(SweepProfileLine, EveryPageOfTheLayerAndOfEveryObject) {
     }
     CPropertySignle::Instance()->SetProperty(before);
     EXPECT_GT(sweeper.Typed(), 0);
+    EXPECT_EQ(sweeper.NotCompared(), std::vector<std::string>{});
     std::cout << "[sweep] profile line: " << sweeper.Pages().size() << " pages, " << sweeper.Typed() << " texts, "
               << sweeper.Unopened().size() << " without a window\n";
 }

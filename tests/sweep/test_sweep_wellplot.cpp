@@ -327,6 +327,7 @@ void SweepKits(int run, int runs) {
     }
     EXPECT_TRUE(sweeper.Unopened().empty()) << sweeper.Unopened().front();
     EXPECT_GT(sweeper.Typed(), 0);
+    EXPECT_EQ(sweeper.NotCompared(), std::vector<std::string>{});
     std::cout << "[sweep] well plot " << run << "/" << runs << ": " << sweeper.Pages().size() << " pages, "
               << sweeper.Typed() << " texts, " << sweeper.CellsTyped() << " cells\n";
 }
@@ -344,6 +345,7 @@ TEST(SweepWellPlot, RockSamplesOfTheWellsData) {
         "CWpLthSample of the well's data", [samples](CWnd* frame) { return CPropWnd::Create(samples, frame); },
         reinterpret_cast<LPARAM>(samples));
     EXPECT_GT(sweeper.Typed(), 0);
+    EXPECT_EQ(sweeper.NotCompared(), std::vector<std::string>{});
 }
 
 // ---- checks over every kit's sheet beside the sweep --------------------------------------------------------
