@@ -746,6 +746,15 @@ std::string ChangesBetween(std::string_view before, std::string_view after) {
     return diff;
 }
 
+// The keys of the lines two dumps hold otherwise, in order: what a reason names, without values.
+std::string ChangedKeys(std::string_view before, std::string_view after) {
+    const auto changed = ChangedLines(before, after);
+    if (changed.empty()) return "the objects in scope changed in number";
+    std::string keys;
+    for (const auto& [was, now] : changed) keys += (keys.empty() ? "" : ", ") + std::string(was.substr(0, was.find('=')));
+    return keys;
+}
+
 // Whether two dumps differ in stamps only.
 bool SameButStamps(std::string_view a, std::string_view b) {
     if (std::count(a.begin(), a.end(), '\n') != std::count(b.begin(), b.end(), '\n')) return false;
@@ -1397,12 +1406,8 @@ std::string Sweeper::CompareReportsFrom(const std::string& where, CWnd& page, in
             if (!reported(text)) return false;
             if (SameButStamps(stored, last_)) return true;
         }
-        const auto changed = ChangedLines(stored, last_);
-        why = Number(number) + " reported before " + Printable(text) + " left the objects otherwise than before (";
-        if (changed.empty()) why += "objects in scope changed in number";
-        for (std::size_t i = 0; i < changed.size(); ++i)
-            why += (i ? ", " : "") + std::string(changed[i].first.substr(0, changed[i].first.find('=')));
-        why += restore ? ", put back too)" : ")";
+        why = Number(number) + " reported before " + Printable(text) + " left the objects otherwise than before (" +
+              ChangedKeys(stored, last_) + (restore ? ", put back too)" : ")");
         return false;
     };
     const auto type = [&](const char* text, bool fromCode) {
